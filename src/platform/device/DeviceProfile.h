@@ -1,0 +1,51 @@
+#pragma once
+// The device profile (device.ini, UTF-8): what the phone is and where the
+// outside servers are. Sections and keys are matched without regard to case;
+// lines starting with ';' or '#' are comments. docs/device.md lists the keys.
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tarvo {
+
+class DeviceProfile {
+ public:
+  using Entries = std::vector<std::pair<std::string, std::string>>;
+
+  static DeviceProfile Parse(std::string_view utf8);
+
+  std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+  std::string GetOr(std::string_view section, std::string_view key, std::string fallback) const;
+  int GetInt(std::string_view section, std::string_view key, int fallback) const;
+  // Every key of a section in file order.
+  Entries SectionEntries(std::string_view section) const;
+
+  int ScreenWidth() const { return GetInt("Screen", "Width", 240); }
+  int ScreenHeight() const { return GetInt("Screen", "Height", 320); }
+  std::string CodePage() const { return GetOr("Device", "CodePage", "GBK"); }
+  int TimeZoneMinutes() const { return GetInt("Device", "TimeZoneMinutes", 480); }
+  // Base URL (scheme, host, port) of an outside server by its key in
+  // [Servers], e.g. "ContentServer"; empty when not configured.
+  std::string Server(std::string_view name) const { return GetOr("Servers", name, ""); }
+  // Comma-separated lists in [Servers].
+  std::vector<std::string> HotVideoChannels() const { return List("Servers", "HotVideoChannels"); }
+  std::vector<std::string> TimeServers() const { return List("Servers", "TimeServers"); }
+  std::string TelephonySerialNumber() const { return GetOr("Telephony", "SerialNumber", ""); }
+  std::string TelephonySubscriberNumber() const {
+    return GetOr("Telephony", "SubscriberNumber", "");
+  }
+
+ private:
+  std::vector<std::string> List(std::string_view section, std::string_view key) const;
+
+  struct Section {
+    std::string name;
+    Entries entries;
+  };
+  std::vector<Section> sections_;
+};
+
+bool SameAsciiIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace tarvo

@@ -1,0 +1,52 @@
+#pragma once
+// Whole-file access by path, the way the program's file formats use files.
+// Two kinds: the phone's file system inside a device (phone paths such as
+// "\windows\xhLead.txt") and the host's (UTF-8 paths, for tools and tests).
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/text/WString.h"
+
+namespace tarvo {
+
+struct FolderEntry {
+  WString name;
+  bool isFolder = false;
+};
+
+class FileAccess {
+ public:
+  virtual ~FileAccess() = default;
+  virtual std::optional<std::string> ReadAll(WStringView path) = 0;
+  // Replaces the file through a temporary file; creates parent folders.
+  virtual bool WriteAtomically(WStringView path, std::string_view bytes) = 0;
+  // Appends to an existing file; false when it does not exist.
+  virtual bool Append(WStringView path, std::string_view bytes) = 0;
+  virtual bool FileExists(WStringView path) = 0;
+  virtual bool FolderExists(WStringView path) = 0;
+  // Entries in enumeration order; nullopt when the folder cannot be listed.
+  virtual std::optional<std::vector<FolderEntry>> ListFolder(WStringView path) = 0;
+  virtual bool DeleteFile(WStringView path) = 0;
+  virtual bool RemoveFolder(WStringView path) = 0;  // only an empty folder
+  virtual bool CreateFolder(WStringView path) = 0;  // with its parents
+  // The separator this kind of path uses between folder and name.
+  virtual char16_t Separator() const = 0;
+};
+
+// Host paths, given as UTF-8 text in a WString.
+class HostFileAccess : public FileAccess {
+ public:
+  std::optional<std::string> ReadAll(WStringView path) override;
+  bool WriteAtomically(WStringView path, std::string_view bytes) override;
+  bool Append(WStringView path, std::string_view bytes) override;
+  bool FileExists(WStringView path) override;
+  bool FolderExists(WStringView path) override;
+  std::optional<std::vector<FolderEntry>> ListFolder(WStringView path) override;
+  bool DeleteFile(WStringView path) override;
+  bool RemoveFolder(WStringView path) override;
+  bool CreateFolder(WStringView path) override;
+  char16_t Separator() const override { return u'/'; }
+};
+
+}  // namespace tarvo

@@ -1,0 +1,45 @@
+#include "platform/device/FileAccess.h"
+#include "platform/device/HostFiles.h"
+#include "platform/text/Utf8.h"
+
+namespace tarvo {
+
+std::optional<std::string> HostFileAccess::ReadAll(WStringView path) {
+  return host::ReadFile(ToUtf8(path));
+}
+
+bool HostFileAccess::WriteAtomically(WStringView path, std::string_view bytes) {
+  const std::string target = ToUtf8(path);
+  if (target.empty()) return false;
+  host::MakeFolders(host::Parent(target));
+  return host::WriteFileAtomically(target, bytes);
+}
+
+bool HostFileAccess::Append(WStringView path, std::string_view bytes) {
+  return host::AppendToFile(ToUtf8(path), bytes);
+}
+
+bool HostFileAccess::FileExists(WStringView path) { return host::IsRegularFile(ToUtf8(path)); }
+
+bool HostFileAccess::FolderExists(WStringView path) { return host::IsFolder(ToUtf8(path)); }
+
+std::optional<std::vector<FolderEntry>> HostFileAccess::ListFolder(WStringView path) {
+  auto entries = host::ListFolder(ToUtf8(path));
+  if (!entries) return std::nullopt;
+  std::vector<FolderEntry> out;
+  for (const auto& entry : *entries) out.push_back({FromUtf8(entry.name), entry.isFolder});
+  return out;
+}
+
+bool HostFileAccess::DeleteFile(WStringView path) {
+  const std::string target = ToUtf8(path);
+  return host::IsRegularFile(target) && host::RemoveFile(target);
+}
+
+bool HostFileAccess::RemoveFolder(WStringView path) {
+  return host::RemoveEmptyFolder(ToUtf8(path));
+}
+
+bool HostFileAccess::CreateFolder(WStringView path) { return host::MakeFolders(ToUtf8(path)); }
+
+}  // namespace tarvo

@@ -1,0 +1,34 @@
+#pragma once
+// Host file system primitives. Paths are UTF-8 host paths. Nothing here
+// follows symbolic links when walking folders.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvo::host {
+
+struct DirEntry {
+  std::string name;  // UTF-8
+  bool isFolder = false;
+};
+
+std::optional<std::string> ReadFile(const std::string& path);
+// Writes to a temporary file beside the target, flushes it and renames it
+// over the target, so a crash leaves either the old or the new content.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+bool AppendToFile(const std::string& path, std::string_view bytes, bool create = false);
+bool Exists(const std::string& path);       // without following a final link
+bool IsFolder(const std::string& path);     // a real folder, not a link to one
+bool IsRegularFile(const std::string& path);
+// Entries of a folder in the device's enumeration order (by name, bytewise);
+// nullopt when the folder cannot be enumerated.
+std::optional<std::vector<DirEntry>> ListFolder(const std::string& path);
+bool RemoveFile(const std::string& path);
+bool RemoveEmptyFolder(const std::string& path);
+bool MakeFolders(const std::string& path);
+// Copies a folder tree (files and folders only), keeping existing files.
+bool CopyTree(const std::string& from, const std::string& to);
+std::string Parent(const std::string& path);
+std::string Join(const std::string& folder, const std::string& name);
+
+}  // namespace tarvo::host
