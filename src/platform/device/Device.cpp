@@ -8,6 +8,9 @@
 #ifndef TARVO_TEMPLATE_DIR
 #define TARVO_TEMPLATE_DIR "assets/device-template"
 #endif
+#ifndef TARVO_GENERATED_TEMPLATE_DIR
+#define TARVO_GENERATED_TEMPLATE_DIR ""
+#endif
 
 namespace tarvo {
 namespace {
@@ -30,6 +33,12 @@ std::string Device::TemplateDirectory() {
   return TARVO_TEMPLATE_DIR;
 }
 
+std::string Device::GeneratedTemplateDirectory() {
+  if (const char* dir = std::getenv("TARVO_GENERATED_TEMPLATE_DIR"); dir != nullptr && *dir != '\0')
+    return dir;
+  return TARVO_GENERATED_TEMPLATE_DIR;
+}
+
 std::unique_ptr<Device> Device::Open(const std::string& hostDir, std::string* error,
                                      IfMissing ifMissing) {
   auto fail = [&](const std::string& why) -> std::unique_ptr<Device> {
@@ -47,6 +56,9 @@ std::unique_ptr<Device> Device::Open(const std::string& hostDir, std::string* er
       return fail("the device template '" + from + "' has no " + kProfileFile);
     if (!host::CopyTree(from, hostDir))
       return fail("cannot create the device directory '" + hostDir + "'");
+    const std::string generated = GeneratedTemplateDirectory();
+    if (!generated.empty() && host::IsFolder(generated) && !host::CopyTree(generated, hostDir))
+      return fail("cannot copy the pictures into '" + hostDir + "'");
   }
   auto text = host::ReadFile(profilePath);
   if (!text) return fail("cannot read '" + profilePath + "'");

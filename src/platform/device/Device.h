@@ -25,6 +25,9 @@ class Device {
   static std::string DefaultDirectory();
   // The template a new device is copied from ($TARVO_TEMPLATE_DIR overrides).
   static std::string TemplateDirectory();
+  // Files made by the build (the pictures) that every new device also gets
+  // ($TARVO_GENERATED_TEMPLATE_DIR overrides); skipped when absent.
+  static std::string GeneratedTemplateDirectory();
 
   Device(const Device&) = delete;
   Device& operator=(const Device&) = delete;
