@@ -1,9 +1,12 @@
 #include "platform/text/Format.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tarvo {
 namespace {
+
+constexpr size_t kMaxWidth = 1000;
 
 WString Digits(uint64_t value, unsigned base, bool upper) {
   const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
@@ -65,8 +68,8 @@ WString FormatText(WStringView format, std::initializer_list<FormatArg> args) {
       ++i;
     }
     size_t width = 0;
-    while (i < format.size() && format[i] >= u'0' && format[i] <= u'9' && width < 1000) {
-      width = width * 10 + (format[i] - u'0');
+    while (i < format.size() && format[i] >= u'0' && format[i] <= u'9') {
+      width = std::min<size_t>(width * 10 + (format[i] - u'0'), kMaxWidth);
       ++i;
     }
     if (i >= format.size()) {
