@@ -2,6 +2,7 @@
 // Whole-file access by path, the way the program's file formats use files.
 // Two kinds: the phone's file system inside a device (phone paths such as
 // "\windows\xhLead.txt") and the host's (UTF-8 paths, for tools and tests).
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,14 @@
 #include "platform/text/WString.h"
 
 namespace tarvo {
+
+// A file opened for writing from its start; every Write goes to the file at
+// once (nothing is held back in memory). Closed when the object goes.
+class FileWriter {
+ public:
+  virtual ~FileWriter() = default;
+  virtual bool Write(std::string_view bytes) = 0;
+};
 
 struct FolderEntry {
   WString name;
@@ -23,6 +32,9 @@ class FileAccess {
   virtual bool WriteAtomically(WStringView path, std::string_view bytes) = 0;
   // Appends to an existing file; false when it does not exist.
   virtual bool Append(WStringView path, std::string_view bytes) = 0;
+  // Creates or truncates the file (and its parent folders); nullptr when it
+  // cannot be opened.
+  virtual std::unique_ptr<FileWriter> OpenForWriting(WStringView path) = 0;
   virtual bool FileExists(WStringView path) = 0;
   virtual bool FolderExists(WStringView path) = 0;
   // Entries in enumeration order; nullopt when the folder cannot be listed.
@@ -40,6 +52,7 @@ class HostFileAccess : public FileAccess {
   std::optional<std::string> ReadAll(WStringView path) override;
   bool WriteAtomically(WStringView path, std::string_view bytes) override;
   bool Append(WStringView path, std::string_view bytes) override;
+  std::unique_ptr<FileWriter> OpenForWriting(WStringView path) override;
   bool FileExists(WStringView path) override;
   bool FolderExists(WStringView path) override;
   std::optional<std::vector<FolderEntry>> ListFolder(WStringView path) override;

@@ -1,4 +1,5 @@
 #include "platform/device/FileAccess.h"
+#include "platform/device/HostFileWriter.h"
 #include "platform/device/HostFiles.h"
 #include "platform/text/Utf8.h"
 
@@ -41,5 +42,13 @@ bool HostFileAccess::RemoveFolder(WStringView path) {
 }
 
 bool HostFileAccess::CreateFolder(WStringView path) { return host::MakeFolders(ToUtf8(path)); }
+
+}  // namespace tarvo
+
+namespace tarvo {
+
+std::unique_ptr<FileWriter> HostFileAccess::OpenForWriting(WStringView path) {
+  return OpenHostFileWriter(ToUtf8(path));
+}
 
 }  // namespace tarvo

@@ -12,8 +12,6 @@
 #include <filesystem>
 
 namespace tarvo::host {
-namespace {
-
 bool WriteAll(int fd, std::string_view bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
@@ -27,7 +25,14 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-}  // namespace
+int OpenTruncated(const std::string& path) {
+  if (IsFolder(path)) return -1;
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+}
+
+void Close(int fd) {
+  if (fd >= 0) ::close(fd);
+}
 
 std::optional<std::string> ReadFile(const std::string& path) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

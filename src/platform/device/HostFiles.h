@@ -17,6 +17,10 @@ std::optional<std::string> ReadFile(const std::string& path);
 // over the target, so a crash leaves either the old or the new content.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 bool AppendToFile(const std::string& path, std::string_view bytes, bool create = false);
+// Creates or truncates a file for writing; -1 when it cannot be opened.
+int OpenTruncated(const std::string& path);
+bool WriteAll(int fd, std::string_view bytes);
+void Close(int fd);
 bool Exists(const std::string& path);       // without following a final link
 bool IsFolder(const std::string& path);     // a real folder, not a link to one
 bool IsRegularFile(const std::string& path);

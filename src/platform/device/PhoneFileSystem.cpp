@@ -1,5 +1,6 @@
 #include "platform/device/PhoneFileSystem.h"
 
+#include "platform/device/HostFileWriter.h"
 #include "platform/device/HostFiles.h"
 #include "platform/text/Utf8.h"
 
@@ -74,22 +75,32 @@ std::optional<std::string> PhoneFileSystem::ReadAll(WStringView path) {
   return host::ReadFile(*host);
 }
 
-bool PhoneFileSystem::WriteAtomically(WStringView path, std::string_view bytes) {
-  std::lock_guard<std::mutex> guard(writeLock_);
+std::optional<std::string> PhoneFileSystem::HostPathWithParents(WStringView path) const {
   auto parts = SplitPhonePath(path);
-  if (!parts || parts->empty()) return false;
+  if (!parts || parts->empty()) return std::nullopt;
   // Create the parent folders first so the name is resolved against them.
   WString parent;
   for (size_t i = 0; i + 1 < parts->size(); ++i) parent += u"\\" + (*parts)[i];
   auto hostParent = HostPath(parent);
-  if (!hostParent || !host::MakeFolders(*hostParent)) return false;
-  auto host = HostPath(path);
+  if (!hostParent || !host::MakeFolders(*hostParent)) return std::nullopt;
+  return HostPath(path);
+}
+
+bool PhoneFileSystem::WriteAtomically(WStringView path, std::string_view bytes) {
+  std::lock_guard<std::mutex> guard(writeLock_);
+  auto host = HostPathWithParents(path);
   return host && host::WriteFileAtomically(*host, bytes);
 }
 
 bool PhoneFileSystem::Append(WStringView path, std::string_view bytes) {
   auto host = HostPath(path);
   return host && host::IsRegularFile(*host) && host::AppendToFile(*host, bytes);
+}
+
+std::unique_ptr<FileWriter> PhoneFileSystem::OpenForWriting(WStringView path) {
+  std::lock_guard<std::mutex> guard(writeLock_);
+  auto host = HostPathWithParents(path);
+  return host ? OpenHostFileWriter(*host) : nullptr;
 }
 
 bool PhoneFileSystem::FileExists(WStringView path) {

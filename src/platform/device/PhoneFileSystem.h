@@ -20,6 +20,7 @@ class PhoneFileSystem : public FileAccess {
   std::optional<std::string> ReadAll(WStringView path) override;
   bool WriteAtomically(WStringView path, std::string_view bytes) override;
   bool Append(WStringView path, std::string_view bytes) override;
+  std::unique_ptr<FileWriter> OpenForWriting(WStringView path) override;
   bool FileExists(WStringView path) override;
   bool FolderExists(WStringView path) override;
   std::optional<std::vector<FolderEntry>> ListFolder(WStringView path) override;
@@ -29,6 +30,9 @@ class PhoneFileSystem : public FileAccess {
   char16_t Separator() const override { return u'\\'; }
 
  private:
+  // HostPath after the parent folders were created.
+  std::optional<std::string> HostPathWithParents(WStringView path) const;
+
   std::string root_;
   // Serialises writers so two threads creating the same new name agree on it.
   std::mutex writeLock_;
