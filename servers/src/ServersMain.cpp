@@ -1,0 +1,84 @@
+// tarvo-servers: the stand-in servers as a program. Prints "http=PORT" as its
+// first line, then serves until interrupted.
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "StandInServers.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tarvo-servers [--data DIR] [--bind ADDRESS] [--http-port N] [--account-port N] "
+    "[--faults]\n"
+    "  --data DIR        sample data (default: the source tree's servers/data)\n"
+    "  --bind ADDRESS    a loopback address (default 127.0.0.1)\n"
+    "  --http-port N     port of every HTTP stand-in; 0 picks a free one (default 28080)\n"
+    "  --account-port N  port of the account server (not served yet)\n"
+    "  --faults          add the /_fault/ test paths\n";
+
+bool IsLoopback(const std::string& address) {
+  return address.rfind("127.", 0) == 0 || address == "localhost" || address == "::1";
+}
+
+bool ParsePort(const char* text, int* port) {
+  char* end = nullptr;
+  long value = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0' || value < 0 || value > 65535) return false;
+  *port = static_cast<int>(value);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  tarvo::servers::ServerOptions options;
+  options.dataDir = TARVO_SERVER_DATA_DIR;
+  options.httpPort = 28080;
+  int accountPort = 0;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--help") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else if (arg == "--faults") {
+      options.faults = true;
+    } else if (arg == "--data" && hasValue) {
+      options.dataDir = argv[++i];
+    } else if (arg == "--bind" && hasValue) {
+      options.bind = argv[++i];
+    } else if (arg == "--http-port" && hasValue && ParsePort(argv[i + 1], &options.httpPort)) {
+      ++i;
+    } else if (arg == "--account-port" && hasValue && ParsePort(argv[i + 1], &accountPort)) {
+      ++i;
+    } else {
+      std::fputs(kUsage, stderr);
+      return 2;
+    }
+  }
+  if (!IsLoopback(options.bind)) {
+    std::fprintf(stderr, "tarvo-servers: binds to loopback addresses only, not %s\n",
+                 options.bind.c_str());
+    return 2;
+  }
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &signals, nullptr);  // every server thread inherits this
+
+  tarvo::servers::StandInServers servers;
+  std::string error;
+  if (!servers.Start(options, &error)) {
+    std::fprintf(stderr, "tarvo-servers: %s\n", error.c_str());
+    return 1;
+  }
+  std::printf("http=%d\n", servers.HttpPort());
+  std::fflush(stdout);
+  int received = 0;
+  sigwait(&signals, &received);
+  servers.Stop();
+  return 0;
+}

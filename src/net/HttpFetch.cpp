@@ -1,0 +1,81 @@
+#include "net/HttpFetch.h"
+
+#include <cstdio>
+
+#include "net/FetchUrl.h"
+#include "platform/device/DebugOutput.h"
+#include "platform/net/HttpTransport.h"
+
+namespace tarvo {
+namespace {
+
+void TraceStatus(int context, int status) {
+  char line[64];
+  std::snprintf(line, sizeof line, "dwContext:%d dwInternetStatus:%d\n", context, status);
+  DebugTrace(std::string_view(line));
+}
+
+}  // namespace
+
+HttpFetch::HttpFetch(WStringView url, HttpFetchTimeouts timeouts) {
+  Run(url, nullptr, u"", timeouts);
+}
+
+HttpFetch::HttpFetch(WStringView url, FileAccess& files, WStringView filePath,
+                     HttpFetchTimeouts timeouts) {
+  Run(url, &files, filePath, timeouts);
+}
+
+void HttpFetch::Run(WStringView url, FileAccess* files, WStringView filePath,
+                    HttpFetchTimeouts timeouts) {
+  auto target = ParseFetchUrl(url);
+  std::unique_ptr<FileWriter> file;
+  bool fileFailed = false;
+  bool tooLarge = false;
+  if (!target) {
+    // Nothing is requested, but the file mode still opens (and empties) its file.
+    if (files != nullptr) file = files->OpenForWriting(filePath);
+    return;
+  }
+  HttpGetOptions options;
+  options.connectTimeout = timeouts.connect;
+  options.requestTimeout = timeouts.request;
+  options.readTimeout = timeouts.read;
+  options.headers = {"Cache-Control: no-cache", "Pragma: no-cache"};
+  size_t total = 0;
+  HttpGetCallbacks callbacks;
+  callbacks.onStatus = &TraceStatus;
+  callbacks.onResponse = [&](long) {
+    if (files == nullptr) return true;
+    file = files->OpenForWriting(filePath);
+    fileFailed = file == nullptr;
+    return !fileFailed;
+  };
+  callbacks.onRead = [&](std::string_view bytes) {
+    total += bytes.size();
+    if (total > kMaxContent) {
+      tooLarge = true;
+      return false;
+    }
+    if (file && !file->Write(bytes)) {
+      fileFailed = true;
+      return false;
+    }
+    content_.append(bytes.substr(0, bytes.find('\0')));
+    return true;
+  };
+  const HttpOutcome outcome = HttpGet(target->Url(), options, callbacks);
+  if (outcome == HttpOutcome::NotConnected || outcome == HttpOutcome::RequestFailed) {
+    // The request never got a response; in file mode the file is still made.
+    if (files != nullptr && !file) file = files->OpenForWriting(filePath);
+  }
+  const bool usable = outcome == HttpOutcome::Completed || outcome == HttpOutcome::Broken;
+  if (!usable || fileFailed || tooLarge) {
+    if (tooLarge) DebugTrace("HttpFetch: the body exceeds 16 MiB\n");
+    succeeded_ = false;
+    return;
+  }
+  succeeded_ = !content_.empty();
+}
+
+}  // namespace tarvo

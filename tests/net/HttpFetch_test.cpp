@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "FaultRoutes.h"
+#include "StandInServers.h"
+#include "net/DownloadToFile.h"
+#include "net/FetchUrl.h"
+#include "net/HttpFetch.h"
+#include "platform/text/Utf8.h"
+#include "support/TempDir.h"
+
+namespace tarvo {
+namespace {
+
+constexpr std::chrono::milliseconds kShort{300};
+
+class HttpFetchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    data_.Write("content/tarvo/TarvoMsgLead.txt", "[Info]\r\nShow=1\r\n");
+    data_.Write("content/article.asp@id=109", "<html>article</html>");
+    servers::ServerOptions options;
+    options.dataDir = data_.Path();
+    options.faults = true;
+    std::string error;
+    ASSERT_TRUE(servers_.Start(options, &error)) << error;
+  }
+  WString Url(const std::string& path) { return FromUtf8(servers_.HttpBase() + path); }
+  static HttpFetchTimeouts Short() { return {kShort, kShort, kShort}; }
+
+  testing::TempDir data_;
+  testing::TempDir out_;
+  HostFileAccess files_;
+  servers::StandInServers servers_;
+};
+
+TEST_F(HttpFetchTest, FetchesTextAndWritesTheFileToo) {
+  HttpFetch fetch(Url("/tarvo/TarvoMsgLead.txt"), files_, FromUtf8(out_.File("temp/lead.txt")));
+  ASSERT_TRUE(fetch.Succeeded());
+  EXPECT_EQ(*fetch.Content(), "[Info]\r\nShow=1\r\n");
+  EXPECT_EQ(out_.Read("temp/lead.txt"), "[Info]\r\nShow=1\r\n");
+  HttpFetch query(Url("/article.asp?id=109"));
+  EXPECT_EQ(*query.Content(), "<html>article</html>");
+}
+
+TEST_F(HttpFetchTest, TheRequestCarriesTheProgramsHeadersAndAnEscapedPath) {
+  HttpFetch fetch(Url("/_fault/echo?q=天 龙#x"));
+  ASSERT_TRUE(fetch.Succeeded());
+  const std::string& echo = *fetch.Content();
+  EXPECT_NE(echo.find("GET /_fault/echo?q=%E5%A4%A9%20%E9%BE%99%23x\n"), std::string::npos) << echo;
+  EXPECT_NE(echo.find("User-Agent: Tarvo\n"), std::string::npos);
+  EXPECT_NE(echo.find("Accept: */*\n"), std::string::npos);
+  EXPECT_NE(echo.find("Cache-Control: no-cache\n"), std::string::npos);
+}
+
+TEST_F(HttpFetchTest, AddressesWithoutAPathRequestNothing) {
+  EXPECT_FALSE(HttpFetch(u"http://").Succeeded());
+  HttpFetch noSlash(FromUtf8(servers_.HttpBase()), files_, FromUtf8(out_.File("f.txt")));
+  EXPECT_FALSE(noSlash.Succeeded());
+  EXPECT_EQ(noSlash.Content(), nullptr);
+  EXPECT_TRUE(files_.FileExists(FromUtf8(out_.File("f.txt"))));  // opened all the same, empty
+  HttpFetch emptyPath(Url("/"));  // the content server has no page at "/"
+  EXPECT_TRUE(emptyPath.Succeeded());
+  EXPECT_NE(emptyPath.Content()->find("404"), std::string::npos);
+}
+
+TEST_F(HttpFetchTest, ErrorPagesAreContentLikeAnyOther) {
+  HttpFetch fetch(Url("/_fault/404"));
+  ASSERT_TRUE(fetch.Succeeded());
+  EXPECT_NE(fetch.Content()->find("404 Not Found"), std::string::npos);
+}
+
+TEST_F(HttpFetchTest, AZeroFirstByteLeavesNoTextButTheFileGetsEverything) {
+  HttpFetch fetch(Url("/_fault/zero-first"), files_, FromUtf8(out_.File("z.bin")));
+  EXPECT_FALSE(fetch.Succeeded());
+  EXPECT_EQ(fetch.Content(), nullptr);
+  EXPECT_EQ(out_.Read("z.bin"), std::string("\0after the zero", 15));
+}
+
+TEST_F(HttpFetchTest, LongBodiesArriveWholeAndInOrder) {
+  constexpr size_t kBytes = 3u << 20;
+  HttpFetch fetch(Url("/_fault/big?bytes=" + std::to_string(kBytes)), files_,
+                  FromUtf8(out_.File("big.txt")));
+  ASSERT_TRUE(fetch.Succeeded());
+  const std::string& text = *fetch.Content();
+  ASSERT_EQ(text.size(), kBytes);
+  for (size_t i = 0; i < kBytes; i += 4093) ASSERT_EQ(text[i], servers::BigBodyByte(i)) << i;
+  EXPECT_EQ(out_.Read("big.txt"), text);
+}
+
+TEST_F(HttpFetchTest, ABrokenTransferKeepsWhatArrived) {
+  HttpFetch fetch(Url("/_fault/reset?after=70000"), Short());
+  ASSERT_TRUE(fetch.Succeeded());
+  EXPECT_EQ(fetch.Content()->size(), 70000u);
+}
+
+TEST_F(HttpFetchTest, StallsTimeOutUnsuccessful) {
+  HttpFetch body(Url("/_fault/stall"), Short());
+  EXPECT_FALSE(body.Succeeded());  // even though "partial" had arrived
+  HttpFetch headers(Url("/_fault/stall-headers"), Short());
+  EXPECT_FALSE(headers.Succeeded());
+  servers_.Stop();
+  EXPECT_FALSE(HttpFetch(Url("/tarvo/TarvoMsgLead.txt"), Short()).Succeeded());  // refused
+}
+
+TEST_F(HttpFetchTest, TwoFetchesAtOnceDoNotDisturbEachOther) {
+  std::string stalled;
+  bool stalledOk = true;
+  std::thread background([&] {
+    HttpFetch fetch(Url("/_fault/stall"), Short());
+    stalledOk = fetch.Succeeded();
+  });
+  HttpFetch big(Url("/_fault/big?bytes=200000"));
+  background.join();
+  EXPECT_TRUE(big.Succeeded());
+  EXPECT_EQ(big.Content()->size(), 200000u);
+  EXPECT_FALSE(stalledOk);
+}
+
+TEST_F(HttpFetchTest, DownloadToFileWritesTheBodyOrNothing) {
+  const WString target = FromUtf8(out_.File("image/Normal0.jpg"));
+  DownloadToFile(Url("/_fault/big?bytes=5000"), files_, target);
+  ASSERT_TRUE(files_.FileExists(target));
+  EXPECT_EQ(out_.Read("image/Normal0.jpg").size(), 5000u);
+  const WString missing = FromUtf8(out_.File("image/none.jpg"));
+  servers_.Stop();
+  DownloadToFile(Url("/_fault/big?bytes=5000"), files_, missing, Short());
+  EXPECT_FALSE(files_.FileExists(missing));
+}
+
+TEST(FetchUrl, HostAndPathRules) {
+  auto target = ParseFetchUrl(u"http://www.example.test:8080/a/b?c=1");
+  ASSERT_TRUE(target);
+  EXPECT_EQ(target->host, "www.example.test:8080");
+  EXPECT_EQ(target->path, "a/b?c=1");
+  EXPECT_EQ(ParseFetchUrl(u"http://host/")->path, "");
+  EXPECT_FALSE(ParseFetchUrl(u"http://host"));
+  EXPECT_FALSE(ParseFetchUrl(u"http://"));
+  EXPECT_EQ(EscapeRequestBytes("a%20b%zz%\x7f\t"), "a%20b%25zz%25%7F%09");
+}
+
+}  // namespace
+}  // namespace tarvo
