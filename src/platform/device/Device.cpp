@@ -74,7 +74,8 @@ Device::Device(std::string dir, DeviceProfile profile)
       files_(host::Join(dir_, "fs")),
       registry_(host::Join(dir_, "registry.ini"), host::Join(dir_, "registry.lock")),
       clock_(host::Join(dir_, "clock-offset"), profile_.TimeZoneMinutes()),
-      shell_(profile_, files_, clock_, host::Join(dir_, "launch.log")) {}
+      shell_(profile_, files_, clock_, host::Join(dir_, "launch.log")),
+      connectivity_(profile_) {}
 
 std::string Device::LaunchLogPath() const { return host::Join(dir_, "launch.log"); }
 

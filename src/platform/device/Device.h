@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/device/Connectivity.h"
 #include "platform/device/DeviceClock.h"
 #include "platform/device/DeviceProfile.h"
 #include "platform/device/DisplaySettings.h"
@@ -39,6 +40,7 @@ class Device {
   DeviceClock& Clock() { return clock_; }
   Shell& GetShell() { return shell_; }
   DisplaySettings& Display() { return display_; }
+  Connectivity& Connections() { return connectivity_; }
   std::string CodePage() const { return codePage_; }
   std::string LaunchLogPath() const;
 
@@ -53,6 +55,7 @@ class Device {
   DeviceClock clock_;
   Shell shell_;
   DisplaySettings display_;
+  Connectivity connectivity_;
 };
 
 }  // namespace tarvo
