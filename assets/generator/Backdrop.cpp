@@ -13,9 +13,9 @@ Raster DrawBackground(int width, int height) {
   const double h = height;
   const Mask all = Mask::FromShape(width, height, 1.0, [](double, double) { return true; }, 1);
   back.Draw(all, [](double, double fy) {
-    const Color top = Hsl(205, 0.60, 0.87);
+    const Color top = Hsl(205, 0.62, 0.85);
     const Color middle = Hsl(188, 0.45, 0.90);
-    const Color bottom = Hsl(160, 0.38, 0.86);
+    const Color bottom = Hsl(160, 0.42, 0.84);
     return fy < 0.55 ? Mix(top, middle, fy / 0.55) : Mix(middle, bottom, (fy - 0.55) / 0.45);
   });
 

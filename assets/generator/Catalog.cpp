@@ -22,17 +22,17 @@ std::span<const IconEntry> LauncherIcons() {
       {kTarvoImageFolder, "Tarvo_Exit.png", {356, 0.72, 0.50}, &ExitSymbol},
       {kTarvoImageFolder, "Tarvo_Word.png", {218, 0.65, 0.45}, &WordSymbol},
       {kTarvoImageFolder, "Tarvo_Excel.png", {148, 0.60, 0.34}, &ExcelSymbol},
-      {kTarvoImageFolder, "Tarvo_PowerPoint.png", {12, 0.75, 0.50}, &PowerPointSymbol},
+      {kTarvoImageFolder, "Tarvo_PowerPoint.png", {26, 0.85, 0.52}, &PowerPointSymbol},
       {kTarvoImageFolder, "Tarvo_OneNote.png", {276, 0.52, 0.42}, &OneNoteSymbol},
       {kTarvoImageFolder, "Tarvo_Email.png", {200, 0.70, 0.48}, &EmailSymbol},
-      {kTarvoImageFolder, "Tarvo_Calculator.png", {210, 0.25, 0.40}, &CalculatorSymbol},
+      {kTarvoImageFolder, "Tarvo_Calculator.png", {200, 0.30, 0.30}, &CalculatorSymbol},
       {kTarvoImageFolder, "Tarvo_Calendar.png", {338, 0.62, 0.52}, &CalendarSymbol},
       {kTarvoImageFolder, "Tarvo_Tasks.png", {240, 0.45, 0.55}, &TasksSymbol},
       // Pictures the V9 device edition keeps in its own Windows folder.
-      {kWindowsFolder, "HiFM.png", {190, 0.60, 0.38}, &RadioSymbol},
-      {kWindowsFolder, "Start_Icon_HiFmLaunch.png", {300, 0.45, 0.45}, &BroadcastSymbol},
-      {kWindowsFolder, "FlashLight22.png", {230, 0.45, 0.28}, &FlashlightSymbol},
-      {kWindowsFolder, "enceintesnotes.png", {275, 0.45, 0.50}, &SpeakerSymbol},
+      {kWindowsFolder, "HiFM.png", {190, 0.55, 0.28}, &RadioSymbol},
+      {kWindowsFolder, "Start_Icon_HiFmLaunch.png", {316, 0.50, 0.36}, &BroadcastSymbol},
+      {kWindowsFolder, "FlashLight22.png", {236, 0.60, 0.36}, &FlashlightSymbol},
+      {kWindowsFolder, "enceintesnotes.png", {262, 0.40, 0.36}, &SpeakerSymbol},
   }};
   return kIcons;
 }

@@ -81,13 +81,20 @@ namespace {
 
 using SurfacePtr = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
 
-Uint8 ToByte(float v) {
-  return static_cast<Uint8>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f));
+Uint8 ToByte(float v, float dither) {
+  return static_cast<Uint8>(std::clamp(std::lround(v * 255.0f + dither), 0L, 255L));
+}
+
+// A fixed 4 x 4 ordered-dither offset in -0.5..0.5, so that gentle gradients
+// do not show bands once quantised to 8 bits.
+float DitherAt(int x, int y) {
+  static constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+  return (kBayer[y & 3][x & 3] + 0.5f) / 16.0f - 0.5f;
 }
 
 // Copies the raster into a new surface; without alpha, pixels are flattened
 // onto white first.
-SurfacePtr ToSurface(const Raster& raster, bool withAlpha) {
+SurfacePtr ToSurface(const Raster& raster, bool withAlpha, bool dither) {
   const Uint32 format = withAlpha ? SDL_PIXELFORMAT_RGBA32 : SDL_PIXELFORMAT_RGB24;
   SurfacePtr surface(
       SDL_CreateRGBSurfaceWithFormat(0, raster.Width(), raster.Height(), withAlpha ? 32 : 24, format),
@@ -100,10 +107,11 @@ SurfacePtr ToSurface(const Raster& raster, bool withAlpha) {
       Color c = raster.At(x, y);
       if (!withAlpha) c = Mix({1, 1, 1, 1}, {c.r, c.g, c.b, 1}, c.a);
       Uint8* p = row + static_cast<ptrdiff_t>(x) * channels;
-      p[0] = ToByte(c.r);
-      p[1] = ToByte(c.g);
-      p[2] = ToByte(c.b);
-      if (withAlpha) p[3] = ToByte(c.a);
+      const float d = dither ? DitherAt(x, y) : 0.0f;
+      p[0] = ToByte(c.r, d);
+      p[1] = ToByte(c.g, d);
+      p[2] = ToByte(c.b, d);
+      if (withAlpha) p[3] = ToByte(c.a, 0.0f);
     }
   }
   return surface;
@@ -112,7 +120,7 @@ SurfacePtr ToSurface(const Raster& raster, bool withAlpha) {
 }  // namespace
 
 bool Raster::SavePng(const std::string& path, bool withAlpha, std::string* error) const {
-  SurfacePtr surface = ToSurface(*this, withAlpha);
+  SurfacePtr surface = ToSurface(*this, withAlpha, false);
   if (!surface || IMG_SavePNG(surface.get(), path.c_str()) != 0) {
     if (error) *error = path + ": " + SDL_GetError();
     return false;
@@ -121,7 +129,7 @@ bool Raster::SavePng(const std::string& path, bool withAlpha, std::string* error
 }
 
 bool Raster::SaveJpeg(const std::string& path, int quality, std::string* error) const {
-  SurfacePtr surface = ToSurface(*this, false);
+  SurfacePtr surface = ToSurface(*this, false, true);
   if (!surface || IMG_SaveJPG(surface.get(), path.c_str(), quality) != 0) {
     if (error) *error = path + ": " + SDL_GetError();
     return false;

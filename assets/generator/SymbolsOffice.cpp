@@ -6,10 +6,10 @@ namespace {
 
 // A sheet of paper with a folded corner and a letter cut out of it.
 Mask LetterPage(const SymbolCanvas& c, const char* letter) {
-  const Shape sheet = Polygon({{24, 16}, {60, 16}, {76, 32}, {76, 84}, {24, 84}});
-  const Shape crease = Union({Capsule({60, 16}, {60, 32}, 1.6), Capsule({60, 32}, {76, 32}, 1.6)});
+  const Shape sheet = Polygon({{21, 14}, {63, 14}, {79, 30}, {79, 86}, {21, 86}});
+  const Shape crease = Union({Capsule({63, 14}, {63, 30}, 1.6), Capsule({63, 30}, {79, 30}, 1.6)});
   Mask page = c.Fill(Minus(sheet, crease));
-  page.Subtract(c.Text(letter, 50, 59, 36, 34));
+  page.Subtract(c.Text(letter, 50, 60, 44, 38));
   return page;
 }
 

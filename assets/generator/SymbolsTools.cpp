@@ -9,10 +9,11 @@ Mask SearchSymbol(const SymbolCanvas& c) {
 Mask HotVideoSymbol(const SymbolCanvas& c) {
   // A flame with a play triangle cut out of its belly.
   const Shape flame = Union({
-      Circle(50, 62, 20),
-      Polygon({{30.5, 60}, {36, 42}, {46, 30}, {52, 14}, {60, 28}, {68, 40}, {70, 50}, {69.5, 60}}),
+      Circle(50, 63, 20),
+      Polygon({{30.5, 62}, {29, 50}, {32, 38}, {37, 28}, {40, 40}, {45, 32}, {51, 22}, {55, 11},
+               {62, 24}, {68, 36}, {71, 48}, {69.5, 62}}),
   });
-  const Shape play = Polygon({{44, 51}, {44, 73}, {62, 62}});
+  const Shape play = Polygon({{44, 53}, {44, 75}, {62, 64}});
   return c.Fill(Minus(flame, play));
 }
 
@@ -39,8 +40,8 @@ Mask NetCloudSymbol(const SymbolCanvas& c) {
   });
   // Three linked dots: a directory of sites.
   const Shape links = Union({
-      Capsule({40, 62}, {51, 52}, 1.8), Capsule({51, 52}, {63, 60}, 1.8),
-      Circle(40, 62, 4.2), Circle(51, 52, 4.2), Circle(63, 60, 4.2),
+      Capsule({38, 62}, {51, 50}, 2.4), Capsule({51, 50}, {65, 60}, 2.4),
+      Circle(38, 62, 5.2), Circle(51, 50, 5.2), Circle(65, 60, 5.2),
   });
   return c.Fill(Minus(cloud, links));
 }
@@ -63,10 +64,9 @@ Mask ExitSymbol(const SymbolCanvas& c) {
 }
 
 Mask LogoSymbol(const SymbolCanvas& c) {
-  // A bold T under a small broadcast arc pair: the portal's mark.
-  Mask mark = c.Text("T", 50, 57, 52, 52);
-  mark.Unite(c.Fill(Union({RoundArc(74, 26, 7, 2.6, 290, 340), RoundArc(74, 26, 14, 2.6, 290, 340),
-                            Circle(74, 26, 3.2)})));
+  // A white disc with a bold T cut out of it, and one wave above its shoulder.
+  Mask mark = c.Fill(Union({Circle(47, 53, 28), RoundArc(47, 53, 36, 3.2, 290, 340)}));
+  mark.Subtract(c.Text("T", 47, 54, 32, 32));
   return mark;
 }
 
