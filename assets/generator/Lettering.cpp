@@ -42,11 +42,14 @@ InkBox FindInk(const SDL_Surface* s) {
 }  // namespace
 
 Lettering::Lettering(const std::string& fontPath) {
-  font_ = TTF_OpenFont(fontPath.c_str(), kRenderPointSize);
+  // SDL_ttf counts its initialisations, so each Lettering holds one.
+  initialised_ = TTF_Init() == 0;
+  if (initialised_) font_ = TTF_OpenFont(fontPath.c_str(), kRenderPointSize);
 }
 
 Lettering::~Lettering() {
   if (font_ != nullptr) TTF_CloseFont(font_);
+  if (initialised_) TTF_Quit();
 }
 
 Mask Lettering::Text(int width, int height, const std::string& utf8, double cx, double cy,
@@ -67,24 +70,22 @@ Mask Lettering::Text(int width, int height, const std::string& utf8, double cx, 
   const double originX = cx - inkW * scale / 2.0;
   const double originY = cy - inkH * scale / 2.0;
 
-  // Each output pixel averages the source pixels whose centres fall inside it.
+  // Each output pixel averages the source pixels whose centres fall inside it
+  // (pixels outside the ink box count as empty).
   for (int y = 0; y < height; ++y) {
-    const double sy0 = (y - originY) / scale + ink.top;
-    const double sy1 = (y + 1 - originY) / scale + ink.top;
-    const int fromY = std::max(ink.top, static_cast<int>(std::ceil(sy0 - 0.5)));
-    const int toY = std::min(ink.bottom, static_cast<int>(std::ceil(sy1 - 0.5)));
-    if (fromY >= toY) continue;
+    const int firstY = static_cast<int>(std::ceil((y - originY) / scale + ink.top - 0.5));
+    const int endY = static_cast<int>(std::ceil((y + 1 - originY) / scale + ink.top - 0.5));
+    if (endY <= ink.top || firstY >= ink.bottom || endY <= firstY) continue;
     for (int x = 0; x < width; ++x) {
-      const double sx0 = (x - originX) / scale + ink.left;
-      const double sx1 = (x + 1 - originX) / scale + ink.left;
-      const int fromX = std::max(ink.left, static_cast<int>(std::ceil(sx0 - 0.5)));
-      const int toX = std::min(ink.right, static_cast<int>(std::ceil(sx1 - 0.5)));
-      if (fromX >= toX) continue;
+      const int firstX = static_cast<int>(std::ceil((x - originX) / scale + ink.left - 0.5));
+      const int endX = static_cast<int>(std::ceil((x + 1 - originX) / scale + ink.left - 0.5));
+      if (endX <= ink.left || firstX >= ink.right || endX <= firstX) continue;
       double sum = 0;
-      for (int py = fromY; py < toY; ++py)
-        for (int px = fromX; px < toX; ++px) sum += AlphaAt(s, px, py);
-      const double cells = ((sy1 - sy0) * (sx1 - sx0));
-      mask.Set(x, y, static_cast<float>(sum / 255.0 / std::max(cells, 1.0)));
+      for (int py = std::max(firstY, ink.top); py < std::min(endY, ink.bottom); ++py)
+        for (int px = std::max(firstX, ink.left); px < std::min(endX, ink.right); ++px)
+          sum += AlphaAt(s, px, py);
+      const double count = static_cast<double>(endY - firstY) * (endX - firstX);
+      mask.Set(x, y, static_cast<float>(sum / 255.0 / count));
     }
   }
   return mask;

@@ -25,6 +25,7 @@ class Lettering {
             double boxWidth, double boxHeight) const;
 
  private:
+  bool initialised_ = false;
   _TTF_Font* font_ = nullptr;
 };
 

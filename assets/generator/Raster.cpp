@@ -58,23 +58,64 @@ const Color& Raster::At(int x, int y) const {
   return pixels_[static_cast<size_t>(y) * width_ + x];
 }
 
+namespace {
+
+// Source over with the source's alpha already scaled by its coverage.
+void Blend(Color& dst, const Color& src, float sa) {
+  sa = std::clamp(sa, 0.0f, 1.0f);
+  const float outA = sa + dst.a * (1.0f - sa);
+  if (outA <= 0.0f) return;
+  const float keep = dst.a * (1.0f - sa);
+  dst.r = (src.r * sa + dst.r * keep) / outA;
+  dst.g = (src.g * sa + dst.g * keep) / outA;
+  dst.b = (src.b * sa + dst.b * keep) / outA;
+  dst.a = outA;
+}
+
+}  // namespace
+
 void Raster::Draw(const Mask& mask, const Paint& paint) {
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {
       const float coverage = mask.At(x, y);
       if (coverage <= 0.0f) continue;
       const Color src = paint((x + 0.5) / width_, (y + 0.5) / height_);
-      Color& dst = pixels_[static_cast<size_t>(y) * width_ + x];
-      const float sa = std::clamp(src.a * coverage, 0.0f, 1.0f);
-      const float outA = sa + dst.a * (1.0f - sa);
-      if (outA <= 0.0f) continue;
-      const float keep = dst.a * (1.0f - sa);
-      dst.r = (src.r * sa + dst.r * keep) / outA;
-      dst.g = (src.g * sa + dst.g * keep) / outA;
-      dst.b = (src.b * sa + dst.b * keep) / outA;
-      dst.a = outA;
+      Blend(pixels_[static_cast<size_t>(y) * width_ + x], src, src.a * coverage);
     }
   }
+}
+
+void Raster::Place(const Raster& picture, int x, int y) {
+  for (int py = 0; py < picture.Height(); ++py) {
+    for (int px = 0; px < picture.Width(); ++px) {
+      const int tx = x + px;
+      const int ty = y + py;
+      if (tx < 0 || ty < 0 || tx >= width_ || ty >= height_) continue;
+      const Color& src = picture.At(px, py);
+      Blend(pixels_[static_cast<size_t>(ty) * width_ + tx], src, src.a);
+    }
+  }
+}
+
+Raster Raster::HalfSize() const {
+  Raster half(width_ / 2, height_ / 2);
+  for (int y = 0; y < half.height_; ++y) {
+    for (int x = 0; x < half.width_; ++x) {
+      Color sum{0, 0, 0, 0};
+      for (int dy = 0; dy < 2; ++dy) {
+        for (int dx = 0; dx < 2; ++dx) {
+          const Color& p = At(2 * x + dx, 2 * y + dy);
+          sum.r += p.r * p.a;
+          sum.g += p.g * p.a;
+          sum.b += p.b * p.a;
+          sum.a += p.a;
+        }
+      }
+      Color& out = half.pixels_[static_cast<size_t>(y) * half.width_ + x];
+      out = sum.a > 0 ? Color{sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, sum.a / 4} : Color{0, 0, 0, 0};
+    }
+  }
+  return half;
 }
 
 namespace {

@@ -36,6 +36,12 @@ class Raster {
   void Draw(const Mask& mask, const Paint& paint);
   void Draw(const Mask& mask, Color c) { Draw(mask, Solid(c)); }
 
+  // Paints another picture at (x, y), source over.
+  void Place(const Raster& picture, int x, int y);
+  // The picture at half width and height, each pixel the alpha-weighted mean
+  // of a 2 x 2 block (how a 90-pixel icon looks drawn at 45 pixels).
+  Raster HalfSize() const;
+
   // Writes the picture: PNG with or without alpha, or JPEG (quality 0..100).
   bool SavePng(const std::string& path, bool withAlpha, std::string* error) const;
   bool SaveJpeg(const std::string& path, int quality, std::string* error) const;

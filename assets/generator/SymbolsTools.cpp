@@ -64,9 +64,10 @@ Mask ExitSymbol(const SymbolCanvas& c) {
 }
 
 Mask LogoSymbol(const SymbolCanvas& c) {
-  // A white disc with a bold T cut out of it, and one wave above its shoulder.
-  Mask mark = c.Fill(Union({Circle(47, 53, 28), RoundArc(47, 53, 36, 3.2, 290, 340)}));
-  mark.Subtract(c.Text("T", 47, 54, 32, 32));
+  // A white disc with a bold T cut out of it, and two waves above its shoulder.
+  Mask mark = c.Fill(Union({Circle(46, 54, 28), RoundArc(46, 54, 36, 3.2, 292, 338),
+                            RoundArc(46, 54, 44, 3.2, 298, 332)}));
+  mark.Subtract(c.Text("T", 46, 55, 32, 32));
   return mark;
 }
 

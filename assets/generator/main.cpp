@@ -2,17 +2,21 @@
 // default background, the page buttons of every colour style, the logo and
 // the caption button faces, below the given phone file-system root.
 //
-//   tarvo-picture-generator --out ROOT --font BOLD_TTF
+//   tarvo-picture-generator --out ROOT --font BOLD_TTF [--sheet FILE]
+//
+// --sheet also writes a contact sheet of all icons at full and half size.
 #include <SDL.h>
 #include <SDL_ttf.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "Backdrop.h"
 #include "Buttons.h"
 #include "Catalog.h"
+#include "ContactSheet.h"
 
 namespace fs = std::filesystem;
 using namespace tarvo::pictures;
@@ -58,12 +62,23 @@ class Writer {
   int written_ = 0;
 };
 
-bool WriteIcons(Writer& out, const Lettering& bold) {
+bool WriteIcons(Writer& out, const Lettering& bold, const std::string& sheetPath) {
   const SymbolCanvas canvas(kIconSize, bold);
+  std::vector<Raster> drawn;
   bool ok = true;
-  for (const IconEntry& icon : LauncherIcons())
-    ok &= out.Png(icon.folder, icon.file, DrawIcon(kIconSize, icon.color, icon.symbol(canvas)), true);
-  ok &= out.Png(kLogo.folder, kLogo.file, DrawIcon(kIconSize, kLogo.color, kLogo.symbol(canvas)), true);
+  const auto write = [&](const IconEntry& icon) {
+    drawn.push_back(DrawIcon(kIconSize, icon.color, icon.symbol(canvas)));
+    ok &= out.Png(icon.folder, icon.file, drawn.back(), true);
+  };
+  for (const IconEntry& icon : LauncherIcons()) write(icon);
+  write(kLogo);
+  if (!sheetPath.empty()) {
+    std::string error;
+    if (!DrawContactSheet(drawn).SavePng(sheetPath, false, &error)) {
+      std::fprintf(stderr, "tarvo-picture-generator: cannot write %s\n", error.c_str());
+      ok = false;
+    }
+  }
   return ok;
 }
 
@@ -97,33 +112,28 @@ bool WriteButtonFaces(Writer& out) {
 int main(int argc, char** argv) {
   std::string root;
   std::string font;
+  std::string sheet;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
     if (option == "--out") root = argv[i + 1];
     else if (option == "--font") font = argv[i + 1];
+    else if (option == "--sheet") sheet = argv[i + 1];
   }
   if (root.empty() || font.empty()) {
-    std::fprintf(stderr, "usage: tarvo-picture-generator --out ROOT --font BOLD_TTF\n");
+    std::fprintf(stderr, "usage: tarvo-picture-generator --out ROOT --font BOLD_TTF [--sheet FILE]\n");
     return 2;
   }
-  if (TTF_Init() != 0) {
-    std::fprintf(stderr, "tarvo-picture-generator: %s\n", TTF_GetError());
+  const Lettering bold(font);
+  if (!bold.IsOpen()) {
+    std::fprintf(stderr, "tarvo-picture-generator: cannot open font %s: %s\n", font.c_str(),
+                 TTF_GetError());
     return 1;
   }
-  bool ok = false;
-  {
-    const Lettering bold(font);
-    if (!bold.IsOpen()) {
-      std::fprintf(stderr, "tarvo-picture-generator: cannot open font %s\n", font.c_str());
-    } else {
-      Writer out(root);
-      ok = WriteIcons(out, bold);
-      ok &= WritePageButtons(out);
-      ok &= WriteButtonFaces(out);
-      ok &= out.Jpeg(kTarvoImageFolder, kBackgroundFile, DrawBackground(kBackgroundWidth, kBackgroundHeight));
-      std::printf("tarvo-picture-generator: %d pictures below %s\n", out.Written(), root.c_str());
-    }
-  }
-  TTF_Quit();
+  Writer out(root);
+  bool ok = WriteIcons(out, bold, sheet);
+  ok &= WritePageButtons(out);
+  ok &= WriteButtonFaces(out);
+  ok &= out.Jpeg(kTarvoImageFolder, kBackgroundFile, DrawBackground(kBackgroundWidth, kBackgroundHeight));
+  std::printf("tarvo-picture-generator: %d pictures below %s\n", out.Written(), root.c_str());
   return ok ? 0 : 1;
 }
