@@ -131,6 +131,15 @@ TEST_P(EveryPageButton, ColourMatchesTheStyleName) {
   }
 }
 
+TEST_P(EveryPageButton, LightArrowStandsOutFromTheBody) {
+  const auto picture = LoadPicture(TarvoImagePath(FileName(Stem(), "Left", Size())));
+  ASSERT_TRUE(picture.has_value());
+  const Mean body = BodyColor(*picture);
+  const double bodyLight = Luminance({static_cast<uint8_t>(body.r), static_cast<uint8_t>(body.g),
+                                      static_cast<uint8_t>(body.b), 255});
+  EXPECT_LT(bodyLight, 0.72) << "a near-white arrow would not read on this body";
+}
+
 INSTANTIATE_TEST_SUITE_P(Pictures, EveryPageButton,
                          ::testing::Combine(::testing::ValuesIn(kStems), ::testing::Bool()),
                          [](const ::testing::TestParamInfo<ButtonParam>& info) {
