@@ -301,9 +301,9 @@ TEST(GalleryReferences, AMissingReferenceFailsAndWritesTheActualImage) {
 }
 
 TEST(GalleryReferences, AMismatchNamesTheFirstDifferingPixel) {
-  Canvas canvas = Render(ButtonsScene, Size{240, 320})[0];
+  Canvas canvas = Render(ListScene, Size{240, 320})[0];
   canvas.SetPixel(7, 3, 0xFF010203);
-  ::testing::AssertionResult result = testing::MatchesReferencePng(canvas, "buttons_240x320.png");
+  ::testing::AssertionResult result = testing::MatchesReferencePng(canvas, "list_240x320.png");
   EXPECT_FALSE(result);
   EXPECT_NE(std::string(result.message()).find("(7, 3)"), std::string::npos) << result.message();
 }
