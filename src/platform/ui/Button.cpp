@@ -102,6 +102,11 @@ void Button::OnPenUp(Point point) {
   if (ClientRect().Contains(point)) Click();
 }
 
+void Button::CancelPress() {
+  tracking_ = false;
+  SetPressed(false);
+}
+
 void Button::OnCaptureLost() {
   tracking_ = false;
   SetPressed(false);

@@ -47,6 +47,8 @@ class Button : public Window {
   // The face of an owner-drawn button without a drawer; subclasses draw here.
   virtual void DrawFace(Canvas& canvas, const Rect& rect, const ButtonState& state);
   void SetPressed(bool pressed);
+  // Ends the press under way without a click.
+  void CancelPress();
 
  private:
   void DrawPush(Canvas& canvas, const ButtonState& state);

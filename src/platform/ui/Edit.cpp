@@ -19,7 +19,7 @@ bool Edit::Create(Window* parent, const Rect& rect, int id, EditStyle style) {
 
 void Edit::SetWindowText(WStringView text) {
   SetText(text);
-  caret_ = Text().size();
+  caret_ = 0;
   topLine_ = 0;
   scrollX_ = 0;
   EnsureCaretVisible();

@@ -27,7 +27,7 @@ class Edit : public Window {
   // 0 means no limit. Text already longer is kept.
   void SetLimitText(size_t limit) { limit_ = limit; }
   size_t LimitText() const { return limit_; }
-  // Replaces the text; the caret goes to its end.
+  // Replaces the text; the caret and the view go to its start.
   void SetWindowText(WStringView text);
   // Inserts at the caret as typing would (limit applies); true when anything went in.
   bool ReplaceSel(WStringView text);

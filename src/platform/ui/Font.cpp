@@ -116,6 +116,18 @@ class FontFace {
   std::unordered_map<char32_t, Glyph> cache_;
 };
 
+namespace {
+
+bool IsClosingPunctuation(char16_t c) {
+  static constexpr char16_t kClosing[] = u"。，、；：！？）」』”’》〉】.,;:!?)]}";
+  for (const char16_t* p = kClosing; *p != 0; ++p) {
+    if (*p == c) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 char32_t NextCodePoint(WStringView text, size_t& index) {
   char16_t unit = text[index++];
   if (unit >= 0xD800 && unit < 0xDC00 && index < text.size()) {
@@ -176,6 +188,8 @@ std::vector<Font::Span> Font::WrapSpans(WStringView text, int width) const {
         fit = 1;  // a character wider than the line still takes one
         if (rest.size() > 1 && rest[0] >= 0xD800 && rest[0] < 0xDC00) fit = 2;
       }
+      // Closing punctuation never starts a line: take a character along.
+      while (fit > 1 && fit < rest.size() && IsClosingPunctuation(rest[fit])) --fit;
       size_t length = fit;
       if (fit < rest.size()) {
         size_t space = rest.substr(0, fit).rfind(u' ');

@@ -91,6 +91,10 @@ class ListView : public Window {
   // The default drawing of a row, for custom draw hooks that add to it.
   void DrawRowDefault(ListRowDraw& draw);
 
+ protected:
+  // During OnPenUp: the press was a tap on rows, not a drag or a scroll-bar press.
+  bool PressIsTap() const { return pressing_ && !dragging_ && !thumbDrag_; }
+
  private:
   struct Column {
     WString title;

@@ -61,9 +61,10 @@ bool MessageBoxDialog::OnInitDialog() {
   Ui& ui = OwnerUi();
   const Font& font = ui.NormalFont();
   int unit = ui.TextHeight();
-  int width = ui.ScreenWidth() - unit;
+  int pad = unit / 3;
+  int width = ui.ScreenWidth() - unit / 2;
   int iconSize = icon_ == MessageIcon::None ? 0 : unit * 2;
-  int textWidth = width - 2 * (unit / 2) - (iconSize > 0 ? iconSize + unit / 2 : 0);
+  int textWidth = width - 2 * pad - (iconSize > 0 ? iconSize + pad : 0);
   int lines = static_cast<int>(font.WrapLines(text_, std::max(1, textWidth)).size());
   int maxLines = std::max(1, (ui.ScreenHeight() - 6 * unit) / std::max(1, font.Height()));
   lines = std::min(lines, maxLines);
@@ -75,9 +76,9 @@ bool MessageBoxDialog::OnInitDialog() {
   int y = std::max(0, (ui.ScreenHeight() - height) / 2);
   MoveWindow(Rect::FromSize(x, y, width, height));
   int top = titleHeight + unit / 2;
-  iconRect_ = iconSize > 0 ? Rect::FromSize(unit / 2, top, iconSize, iconSize) : Rect{};
-  int textLeft = unit / 2 + (iconSize > 0 ? iconSize + unit / 2 : 0);
-  textRect_ = Rect{textLeft, top, width - unit / 2, top + textHeight};
+  iconRect_ = iconSize > 0 ? Rect::FromSize(pad, top, iconSize, iconSize) : Rect{};
+  int textLeft = pad + (iconSize > 0 ? iconSize + pad : 0);
+  textRect_ = Rect{textLeft, top, width - pad, top + textHeight};
   auto choices = Choices();
   int buttonWidth = unit * 4;
   int gap = unit / 2;

@@ -43,6 +43,7 @@ class MessageBoxDialog : public Dialog {
   int DefaultAnswer() const;
 
   bool ShowsMenuBar() const override { return false; }
+  bool UsesOwnerFrame() const override { return true; }
   bool OnInitDialog() override;
   bool OnCommand(int id, int code) override;
   void OnPaint(Canvas& canvas) override;

@@ -60,7 +60,8 @@ Rect PhoneFrame::SoftKeyRect(Window* active, size_t index) const {
   if (bar.IsEmpty() || menu == nullptr || index >= menu->Items().size()) return Rect{};
   // The middle of the bar keeps room for the input-panel button.
   int button = bar.Height() * 3 / 2;
-  int count = static_cast<int>(menu->Items().size());
+  // Two soft keys at least: one item keeps to the left half.
+  int count = std::max(2, static_cast<int>(menu->Items().size()));
   int usable = bar.Width() - button;
   int each = usable / count;
   int left = static_cast<int>(index) * each;

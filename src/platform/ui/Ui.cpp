@@ -209,7 +209,7 @@ const Canvas& Ui::RenderScreen() {
   dirty_ = false;
   screen_.Restore(Canvas::State{Point{}, Rect{0, 0, screen_.Width(), screen_.Height()}});
   screen_.FillRect(Rect{0, 0, screen_.Width(), screen_.Height()}, theme::kDesktop);
-  Window* active = ActiveWindow();
+  Window* active = FrameOwner();
   for (Window* window : topLevels_) {
     if (window->IsVisible() && !window->IsPopup()) PaintTree(window, screen_);
   }
@@ -286,6 +286,13 @@ Window* Ui::TopWindow() const {
 Window* Ui::ActiveWindow() const {
   for (auto it = topLevels_.rbegin(); it != topLevels_.rend(); ++it) {
     if ((*it)->IsVisible() && !(*it)->IsPopup()) return *it;
+  }
+  return nullptr;
+}
+
+Window* Ui::FrameOwner() const {
+  for (auto it = topLevels_.rbegin(); it != topLevels_.rend(); ++it) {
+    if ((*it)->IsVisible() && !(*it)->IsPopup() && !(*it)->UsesOwnerFrame()) return *it;
   }
   return nullptr;
 }

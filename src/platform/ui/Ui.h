@@ -117,6 +117,8 @@ class Ui {
   Window* TopWindow() const;
   // The topmost visible top-level window that is not a popup.
   Window* ActiveWindow() const;
+  // The window whose caption and menu bar the phone frame shows.
+  Window* FrameOwner() const;
   void BringToTop(Window* window);
   Window* Focus() const { return focus_; }
   void SetFocus(Window* window);

@@ -40,7 +40,7 @@ void Ui::HandlePen(const InputEvent& input) {
       return;
     }
     if (top == nullptr || !top->IsPopup()) {
-      if (frame_.HandleTap(*this, ActiveWindow(), point)) {
+      if (frame_.HandleTap(*this, FrameOwner(), point)) {
         pressSwallowed_ = true;
         return;
       }
@@ -101,7 +101,7 @@ void Ui::HandleKey(int key) {
     if (FromHandle(handle) != w) return;
   }
   // Soft keys not taken by a window act on the menu bar.
-  Window* active = ActiveWindow();
+  Window* active = FrameOwner();
   if (active != nullptr && active == top && (key == keys::kSoftLeft || key == keys::kSoftRight)) {
     MenuBar* menu = active->GetMenuBar();
     size_t index = key == keys::kSoftLeft ? 0 : 1;

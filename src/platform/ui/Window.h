@@ -87,6 +87,8 @@ class Window {
   // Top-level windows that keep the phone's bottom (menu) bar under them.
   virtual bool ShowsMenuBar() const { return false; }
   virtual MenuBar* GetMenuBar() { return nullptr; }
+  // Boxes shown over a window (message boxes) leave the frame to the window below.
+  virtual bool UsesOwnerFrame() const { return false; }
 
   // Handlers, called on the UI thread. Points are client coordinates.
   virtual void OnPaint(Canvas& canvas);

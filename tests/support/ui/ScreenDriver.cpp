@@ -172,7 +172,7 @@ bool ScreenDriver::PickMenuItem(const std::vector<WString>& path) {
         }
         return std::nullopt;
       }
-      ui::Window* active = ui_->ActiveWindow();
+      ui::Window* active = ui_->FrameOwner();
       ui::MenuBar* bar = active != nullptr ? active->GetMenuBar() : nullptr;
       if (bar == nullptr || !active->ShowsMenuBar()) return std::nullopt;
       for (size_t i = 0; i < bar->Items().size(); ++i) {
