@@ -1,0 +1,89 @@
+#include "app/TarvoApp.h"
+
+#include "platform/device/DebugOutput.h"
+#include "platform/text/CodePage.h"
+#include "platform/ui/MessageBox.h"
+#include "tools/SystemHelpers.h"
+
+namespace tarvo {
+
+CTarvoApp::CTarvoApp(Device& device, ui::Ui& ui) : device_(device), ui_(ui) {}
+
+CTarvoApp::~CTarvoApp() { Jobs.StopAll(); }
+
+int CTarvoApp::TemplateStyle() {
+  return Config().ReadInt(u"TemplateStyle", u"style", 0, ConfigPath);
+}
+
+void CTarvoApp::LoadItems() {
+  if (!Document) Document = std::make_unique<LauncherDocument>(device_.Files(), ProgramDir + u"temp\\MainMenu.xml");
+  LoadLauncherItems(*Document, TemplateStyle(), DeviceFacts{ProgramDir, IsV9Device},
+                    device_.Files(), LauncherItems, [this] {
+                      ui::MessageBox(ui_, kLauncherFileError, u"Tarvo", ui::kMbOk | ui::kMbTopmost);
+                    });
+}
+
+bool CTarvoApp::CreateLayoutForScreen() {
+  if (!MeasureScreen(Metrics, ui_.ScreenWidth(), ui_.ScreenHeight())) {
+    ui::MessageBox(ui_, kUnsupportedScreen, u"Tarvo", ui::kMbOk | ui::kMbTopmost);
+    return false;
+  }
+  Layout = std::make_unique<GridLayout>(Metrics.ResolutionClass, Metrics.TextHeight,
+                                        Metrics.ScreenHeight);
+  Layout->Relayout(Metrics.ScreenWidth > Metrics.ScreenHeight, 0,
+                   static_cast<int>(LauncherItems.size()));
+  return true;
+}
+
+bool CTarvoApp::PrepareApplication() {
+  ui_.SetWaitCursor(true);
+  Metrics.ScreenWidth = ui_.ScreenWidth();
+  Metrics.ScreenHeight = ui_.ScreenHeight();
+  Metrics.ScrollBarWidth = ui_.ScrollBarWidth();
+  ChooseTextMetrics(Metrics);
+  FileAccess& files = device_.Files();
+  files.CreateFolder(ProgramDir + u"temp");
+  SearchRecordPath = ProgramDir + u"temp\\TarvoSearchRecord.txt";
+  ConfigPath = ProgramDir + u"temp\\TarvoConfig.ini";
+  const tarvo::DeviceVersion version = ReadDeviceVersion(device_.GetRegistry());
+  DeviceVersion = version.text;
+  IsV9Device = version.isV9;
+  LoadItems();
+  if (!CreateLayoutForScreen()) {
+    ui_.SetWaitCursor(false);
+    return false;
+  }
+  ImagingFactory = std::make_unique<ui::ImagingFactory>(files);
+  if (!files.FileExists(ConfigPath)) files.WriteAtomically(ConfigPath, ToCodePage(kConfigComment, "GBK"));
+  Keywords.clear();
+  RemoveLeftoverFiles();
+  ui_.SetWaitCursor(false);
+  return true;
+}
+
+int CTarvoApp::InitInstance(const std::function<int()>& runLauncher) {
+  if (!PrepareApplication()) return -1;
+  const int code = runLauncher();
+  Jobs.StopAll();
+  RemoveLeftoverFiles();
+  return code;
+}
+
+void CTarvoApp::RemoveLeftoverFiles() {
+  FileAccess& files = device_.Files();
+  const WString leftovers[] = {
+      UpdaterPath,
+      UpdateInfoPath,
+      ProgramDir + u"TarvoUpdate.exe",
+      u"\\windows\\Tarvo.ini",
+      ProgramDir + u"Tarvo.ini",
+      ProgramDir + u"Tarvo.exe###",
+      ProgramDir + u"TarvoImage.cup",
+      ProgramDir + u"TarvoImage.rar",
+  };
+  for (const WString& path : leftovers) {
+    if (files.FileExists(path)) files.DeleteFile(path);
+  }
+}
+
+}  // namespace tarvo

@@ -1,0 +1,73 @@
+#pragma once
+// The application object: everything that lives as long as the process (the
+// screen metrics, the fixed paths, the launcher items and their document,
+// the grid layout, the picture decoder, the background jobs), start-up and
+// the exit sequence around the launcher dialog.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/BackgroundJobs.h"
+#include "app/IniFile.h"
+#include "app/ScreenMetrics.h"
+#include "launcher/GridLayout.h"
+#include "launcher/LauncherDocument.h"
+#include "platform/device/Device.h"
+#include "platform/ui/ImageCodec.h"
+#include "platform/ui/Ui.h"
+
+namespace tarvo {
+
+inline constexpr char16_t kConfigComment[] =
+    u";此文件用来保存Tarvo的一些配置信息，擅自删改将导致程序异常!";
+inline constexpr char16_t kUnsupportedScreen[] = u"不支持的分辨率。";
+
+class CTarvoApp {
+ public:
+  CTarvoApp(Device& device, ui::Ui& ui);
+  ~CTarvoApp();
+
+  // Steps of start-up up to the launcher: metrics, working folder, device
+  // version, template, items, layout, configuration file, leftovers. False
+  // when the screen size is refused (after saying so).
+  bool PrepareApplication();
+  // PrepareApplication, then runLauncher (which shows the launcher modally),
+  // then the exit sequence. Returns runLauncher's code, or -1 when start-up
+  // refused to go on.
+  int InitInstance(const std::function<int()>& runLauncher);
+  // Deletes the remains of an installation or self-update, in order.
+  void RemoveLeftoverFiles();
+  bool CreateLayoutForScreen();
+  // Loads the items of the configured template (or builds its defaults).
+  void LoadItems();
+  int TemplateStyle();
+  IniFile Config() { return IniFile(device_.Files(), device_.CodePage()); }
+
+  Device& GetDevice() { return device_; }
+  ui::Ui& GetUi() { return ui_; }
+
+  // Process-wide state the screens read.
+  WString AppVersion = u"1.15";
+  WString UpdateSection = u"Update";
+  WString ProgramDir = u"\\Program Files\\Tarvo\\";
+  WString UpdateInfoPath = u"\\windows\\TarvoUpdate.txt";
+  WString UpdaterPath = u"\\windows\\TarvoUpdate.exe";
+  WString ConfigPath;
+  WString SearchRecordPath;
+  WString AccountFile = u"\\windows\\systemacc";
+  ScreenMetrics Metrics;
+  std::vector<LauncherItem> LauncherItems;
+  std::unique_ptr<LauncherDocument> Document;
+  std::unique_ptr<GridLayout> Layout;
+  std::unique_ptr<ui::ImagingFactory> ImagingFactory;
+  WString DeviceVersion;
+  bool IsV9Device = false;
+  std::vector<WString> Keywords;  // the shared search-keyword list
+  BackgroundJobs Jobs;
+
+ private:
+  Device& device_;
+  ui::Ui& ui_;
+};
+
+}  // namespace tarvo

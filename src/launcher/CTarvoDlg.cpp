@@ -1,0 +1,267 @@
+#include "launcher/CTarvoDlg.h"
+
+#include "launcher/ItemStart.h"
+#include "launcher/LauncherFrame.h"
+#include "net/Connection.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Ui.h"
+
+namespace tarvo {
+namespace {
+
+constexpr int kDragDelayMs = 50;
+constexpr int kDragDistance = 5;
+constexpr size_t kPathCapacity = 260;
+
+}  // namespace
+
+CTarvoDlg::CTarvoDlg(CTarvoApp& app) : ui::Dialog(app.GetUi(), u"Tarvo"), app_(app) {
+  RegisterTool(u"退出", [this] {
+    if (app_.IsV9Device) {
+      Minimise();
+    } else {
+      EndDialog(ui::kIdOk);
+    }
+  });
+}
+
+void CTarvoDlg::RegisterTool(WStringView title, Tool tool) { tools_[WString(title)] = std::move(tool); }
+
+bool CTarvoDlg::NormalTemplate() { return app_.TemplateStyle() == 0; }
+
+bool CTarvoDlg::LoadBackground() {
+  IniFile config = app_.Config();
+  const WString chosen = config.ReadString(u"MainMenuBackImage", u"path", u"", kPathCapacity, app_.ConfigPath);
+  const WString fallback = app_.ProgramDir + u"TarvoImage\\MainMenuBackImage.jpg";
+  FileAccess& files = app_.GetDevice().Files();
+  // A chosen picture that is gone or broken is reported, then the default
+  // picture stands in; only when that fails too does the launcher give up.
+  for (const WString& path : {chosen.empty() ? fallback : chosen, fallback}) {
+    if (!files.FileExists(path)) {
+      ui::MessageBox(GetUi(), kBackgroundMissing, u"Tarvo", ui::kMbOk);
+    } else if (auto picture = app_.ImagingFactory->Load(path)) {
+      background_ = std::move(*picture);
+      return true;
+    } else {
+      ui::MessageBox(GetUi(), kBackgroundBroken, u"Tarvo", ui::kMbOk);
+    }
+    if (path == fallback) break;
+  }
+  return false;
+}
+
+bool CTarvoDlg::OnInitDialog() {
+  ui::Ui& ui = GetUi();
+  connectionMessage_ = ui.RegisterWindowMessage("CONNMGR_STATUS_CHANGE_NOTIFICATION_MSG");
+  ScreenMetrics& metrics = app_.Metrics;
+  metrics.TopBarHeight = WindowRect().top;
+  metrics.BottomBarHeight = ui.ScreenHeight() - WindowRect().bottom;
+  if (!LoadBackground()) {
+    EndDialog(0);
+    return true;
+  }
+  metrics.CharWidth = ui.NormalFont().CharWidth(U'恒');
+  metrics.SixCharWidth = metrics.CharWidth * 6;
+  versionText_ = u"Tarvo V" + app_.AppVersion;
+  stripWidth_ = (metrics.ResolutionClass == 3 || metrics.ResolutionClass == 4 ||
+                 metrics.ResolutionClass == 7) ? 10 : 6;
+  landscape_ = ui.ScreenWidth() > ui.ScreenHeight();
+  Relayout();
+  ui::EnterFullScreen(*this, true);
+  if (NormalTemplate()) SetTimer(kTickerTimer, kTickerPeriodMs);
+  return true;
+}
+
+void CTarvoDlg::Relayout() {
+  ScreenMetrics& metrics = app_.Metrics;
+  metrics.ScreenWidth = GetUi().ScreenWidth();
+  metrics.ScreenHeight = GetUi().ScreenHeight();
+  GridLayout& layout = *app_.Layout;
+  layout.SetScreenHeight(metrics.ScreenHeight);
+  layout.Relayout(metrics.ScreenWidth > metrics.ScreenHeight, 0,
+                  static_cast<int>(app_.LauncherItems.size()));
+  scrollOffset_ = 0;
+  frameCache_.reset();
+  thumbLength_ = metrics.ScreenHeight * metrics.ScreenHeight / layout.ContentHeight();
+  tickerRect_ = ui::Rect{0, metrics.ScreenHeight - metrics.TextHeight * 3 / 2, metrics.ScreenWidth,
+                         metrics.ScreenHeight};
+  Invalidate();
+}
+
+void CTarvoDlg::RenderFrameCacheIfNeeded() {
+  if (frameCache_) return;
+  FrameInputs inputs;
+  inputs.layout = app_.Layout.get();
+  inputs.items = &app_.LauncherItems;
+  inputs.background = &background_;
+  inputs.font = &GetUi().NormalFont();
+  inputs.versionText = versionText_;
+  inputs.width = app_.Metrics.ScreenWidth;
+  inputs.loadIcon = [this](const LauncherItem& item) -> std::optional<ui::Canvas> {
+    if (item.IconPath.empty()) return std::nullopt;
+    return app_.ImagingFactory->Load(item.IconPath);
+  };
+  frameCache_ = RenderFrameCache(inputs);
+}
+
+void CTarvoDlg::OnPaint(ui::Canvas& canvas) {
+  RenderFrameCacheIfNeeded();
+  const int width = ClientRect().Width(), height = ClientRect().Height();
+  const int band = app_.Layout->BandHeight();
+  const int content = app_.Layout->ContentHeight();
+  // The grid's first row lands at the scroll offset, the top band just above it.
+  const int gridTop = scrollOffset_;
+  if (gridTop - band > 0) canvas.FillRect(ui::Rect{0, 0, width, gridTop - band}, kBandColor);
+  const int gridBottom = gridTop + content + band;
+  if (gridBottom < height) canvas.FillRect(ui::Rect{0, gridBottom, width, height}, kBandColor);
+  const int copyWidth = dragging_ ? width - stripWidth_ : width;
+  canvas.Copy(*frameCache_, ui::Rect{0, 0, copyWidth, frameCache_->Height()},
+              ui::Point{0, gridTop - band});
+  if (dragging_) PaintStrip(canvas, height);
+}
+
+void CTarvoDlg::PaintStrip(ui::Canvas& canvas, int bottom) {
+  const int left = ClientRect().Width() - stripWidth_;
+  const int right = ClientRect().Width();
+  if (scrollOffset_ >= 1) {
+    const int thumbEnd = std::clamp(thumbLength_ - scrollOffset_, 0, bottom);
+    canvas.FillRect(ui::Rect{left, 0, right, thumbEnd}, kThumbColor);
+    canvas.FillRect(ui::Rect{left, thumbEnd, right, bottom}, kBandColor);
+  } else {
+    const int thumbStart = std::clamp(-scrollOffset_, 0, bottom);
+    canvas.FillRect(ui::Rect{left, 0, right, thumbStart}, kBandColor);
+    canvas.FillRect(ui::Rect{left, thumbStart, right, bottom}, kThumbColor);
+  }
+}
+
+void CTarvoDlg::OnPenDown(ui::Point point) {
+  selectedItem_ = 0;
+  selectedItem_ = app_.Layout->HitTest(point.x, point.y, scrollOffset_);
+  pressTime_ = GetUi().GetClock().NowMs();
+  lastY_ = point.y;
+  moveCount_ = 0;
+  clickCandidate_ = true;
+  buttonDown_ = true;
+  KillTimer(kSpringTimer);
+  SetCapture();
+}
+
+void CTarvoDlg::OnPenMove(ui::Point point) {
+  if (!buttonDown_) return;
+  const int distance = point.y - lastY_;
+  if (GetUi().GetClock().NowMs() - pressTime_ >= kDragDelayMs &&
+      std::abs(distance) >= kDragDistance) {
+    scrollOffset_ += distance;
+    clickCandidate_ = false;
+    dragging_ = true;
+    lastY_ = point.y;
+    Invalidate();
+  } else {
+    clickCandidate_ = true;
+  }
+  ++moveCount_;
+}
+
+void CTarvoDlg::OnPenUp(ui::Point) {
+  if (!buttonDown_) return;
+  buttonDown_ = false;
+  ReleaseCapture();
+  const bool moved = SpringBackStep(scrollOffset_, app_.Layout->ContentHeight(), app_.Metrics.ScreenHeight);
+  if (moved || dragging_) {
+    dragging_ = false;
+    clickCandidate_ = false;
+    Invalidate();
+  }
+  if (moved) SetTimer(kSpringTimer, kSpringPauseMs);
+  const bool tap = clickCandidate_ && moveCount_ < 2;
+  moveCount_ = 0;
+  if (tap) StartItem(selectedItem_);
+}
+
+void CTarvoDlg::OnTimer(int id) {
+  if (id == kSpringTimer) {
+    // One spring-back step per pause, each shown as its own frame.
+    if (buttonDown_ || !SpringBackStep(scrollOffset_, app_.Layout->ContentHeight(),
+                                       app_.Metrics.ScreenHeight)) {
+      KillTimer(kSpringTimer);
+    }
+    Invalidate();
+  }
+  // Timer 1 clocks the ticker, which draws itself along the bottom edge.
+}
+
+void CTarvoDlg::StartItem(int index) {
+  if (index < 1 || index > static_cast<int>(app_.LauncherItems.size())) return;
+  KillTimer(kTickerTimer);
+  const LauncherItem item = app_.LauncherItems[static_cast<size_t>(index) - 1];
+  const ItemStartPlan plan = PlanItemStart(item);
+  Device& device = app_.GetDevice();
+  switch (plan.way) {
+    case ItemStartPlan::Way::Process:
+      device.GetShell().StartProcess(plan.target, plan.arguments, false);
+      break;
+    case ItemStartPlan::Way::Shell:
+      device.GetShell().ShellOpen(plan.target, u"");
+      break;
+    case ItemStartPlan::Way::Tool: {
+      auto tool = tools_.find(plan.target);
+      if (tool == tools_.end()) break;
+      const bool keepsFullScreen = plan.target == u"设置" || plan.target == u"退出";
+      if (!keepsFullScreen) ui::EnterFullScreen(*this, false);
+      tool->second();
+      if (!keepsFullScreen && IsCreated()) ui::EnterFullScreen(*this, true);
+      break;
+    }
+  }
+  if (IsCreated() && NormalTemplate() && !GetUi().HasTimer(this, kTickerTimer))
+    SetTimer(kTickerTimer, kTickerPeriodMs);
+}
+
+void CTarvoDlg::Minimise() {
+  minimised_ = true;
+  Show(false);
+}
+
+void CTarvoDlg::ComeForward() {
+  minimised_ = false;
+  Show(true);
+  GetUi().BringToTop(this);
+  ui::EnterFullScreen(*this, true);
+}
+
+bool CTarvoDlg::OnKeyDown(int key) {
+  if (key == ui::keys::kEnd) {
+    Minimise();
+    return true;
+  }
+  return ui::Dialog::OnKeyDown(key);
+}
+
+void CTarvoDlg::OnActivate(bool active) {
+  if (active && !minimised_) ui::EnterFullScreen(*this, true);
+}
+
+void CTarvoDlg::OnSettingChange(ui::SettingChange change) {
+  frameCache_.reset();
+  if (change == ui::SettingChange::Rotation) {
+    const bool landscape = GetUi().ScreenWidth() > GetUi().ScreenHeight();
+    if (landscape != landscape_) {
+      landscape_ = landscape;
+      Relayout();
+    }
+    scrollOffset_ = 0;
+    if (!NormalTemplate()) KillTimer(kTickerTimer);
+  }
+  ui::EnterFullScreen(*this, true);
+  Invalidate();
+}
+
+intptr_t CTarvoDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  if (message == connectionMessage_ && connectionMessage_ != 0) {
+    if (onConnectionStatus) onConnectionStatus(static_cast<uint32_t>(wParam));
+    return 0;
+  }
+  return ui::Dialog::OnMessage(message, wParam, lParam);
+}
+
+}  // namespace tarvo
