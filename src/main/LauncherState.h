@@ -1,0 +1,11 @@
+#pragma once
+// What the launcher holds after start-up, as JSON (tarvo --dump-state).
+#include <string>
+
+#include "app/TarvoApp.h"
+
+namespace tarvo {
+
+std::string LauncherStateJson(CTarvoApp& app);
+
+}  // namespace tarvo

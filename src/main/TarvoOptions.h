@@ -1,0 +1,41 @@
+#pragma once
+// The command line of the tarvo program.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvo {
+
+struct TarvoOptions {
+  std::string deviceDir;  // empty: the default device
+  int width = 0;          // 0: the profile's screen
+  int height = 0;
+  bool headless = false;
+  std::string screenshotPath;
+  bool exitAfterFirstFrame = false;
+  bool dumpState = false;
+  int zoom = 2;
+  bool debug = false;
+  bool version = false;
+  bool help = false;
+};
+
+inline constexpr const char* kTarvoUsage =
+    "usage: tarvo [options]\n"
+    "  --device DIR              the simulated phone (default ~/.local/share/tarvo/device)\n"
+    "  --screen WxH              screen size, overriding the device profile\n"
+    "  --headless                no window; message boxes answer themselves\n"
+    "  --screenshot FILE         headless: save the screen after start-up and exit\n"
+    "  --exit-after-first-frame  exit once the launcher has drawn itself\n"
+    "  --dump-state              headless: print what the launcher holds as JSON and exit\n"
+    "  --zoom N                  window scale, 1 to 8 (default 2)\n"
+    "  --debug                   debug traces to stderr\n"
+    "  --version, --help\n"
+    "In the window: the mouse is the stylus; End or F4 is the End key, F5 rotates,\n"
+    "F12 saves a screenshot.\n";
+
+// nullopt (with a reason) for a malformed command line.
+std::optional<TarvoOptions> ParseTarvoOptions(const std::vector<std::string>& args,
+                                              std::string* error);
+
+}  // namespace tarvo

@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/TarvoApp.h"
+#include "launcher/CTarvoDlg.h"
+#include "platform/text/CodePage.h"
+#include "support/TempDir.h"
+#include "support/ui/ScreenDriver.h"
+
+namespace tarvo {
+namespace {
+
+using ui::Point;
+
+// A launcher on a throwaway device, driven headless.
+class LauncherScreenTest : public ::testing::Test {
+ protected:
+  void Launch(int width = 240, int height = 320, bool v9 = false) {
+    device_ = Device::Open(dir_.File("phone"));
+    ASSERT_TRUE(device_);
+    if (v9)
+      device_->GetRegistry().SetString(RegistryRoot::LocalMachine, u"SOFTWARE\\Microsoft\\VERSION",
+                                       u"VERSION", u"Phone V9");
+    driver_ = std::make_unique<testing::ScreenDriver>(width, height);
+    app_ = std::make_unique<CTarvoApp>(*device_, driver_->GetUi());
+    driver_->Start([this] {
+      result_ = app_->InitInstance([this] {
+        CTarvoDlg launcher(*app_);
+        launcher_ = &launcher;
+        const int code = launcher.DoModal();
+        launcher_ = nullptr;
+        return code;
+      });
+      finished_ = true;
+    });
+  }
+  bool WaitForLauncher() {
+    return driver_->WaitFor([this] { return launcher_ != nullptr && launcher_->IsVisible(); });
+  }
+  void TearDown() override {
+    if (driver_) {
+      driver_->GetUi().Quit();
+      driver_.reset();  // joins the UI thread once the launcher has returned
+    }
+  }
+  int Offset() { return driver_->Invoke([this] { return launcher_ ? launcher_->ScrollOffset() : 9999; }); }
+  std::string LaunchLog() { return dir_.Read("phone/launch.log"); }
+  long LaunchCount() {
+    const std::string log = LaunchLog();
+    return std::count(log.begin(), log.end(), '\n');
+  }
+  // A press, a pause long enough to count as a drag, moves, and a release.
+  void DragBy(Point from, std::vector<int> dys) {
+    driver_->PenDown(from);
+    driver_->AdvanceTime(60);
+    Point at = from;
+    for (int dy : dys) {
+      at.y += dy;
+      driver_->PenMove(at);
+    }
+    driver_->PenUp(at);
+    driver_->Sync();
+  }
+
+  testing::TempDir dir_;
+  std::unique_ptr<Device> device_;
+  std::unique_ptr<testing::ScreenDriver> driver_;
+  std::unique_ptr<CTarvoApp> app_;
+  CTarvoDlg* launcher_ = nullptr;
+  int result_ = -2;
+  bool finished_ = false;
+};
+
+TEST_F(LauncherScreenTest, ATapStartsTheItemUnderIt) {
+  Launch();
+  ASSERT_TRUE(WaitForLauncher());
+  driver_->Tap(Point{205, 100});  // "电话", fourth column of the second row
+  EXPECT_TRUE(driver_->WaitFor([this] { return LaunchLog().find("\\Windows\\cprog.exe") != std::string::npos; }));
+  driver_->Tap(Point{30, 100});  // "网站云集": a tool not built yet does nothing
+  driver_->Tap(Point{62, 40});   // between two icons: nothing
+  driver_->Tap(Point{90, 170});  // "联系人"
+  EXPECT_TRUE(driver_->WaitFor([this] { return LaunchLog().find("\tcontacts\t") != std::string::npos; }));
+  EXPECT_EQ(LaunchCount(), 2);
+}
+
+TEST_F(LauncherScreenTest, DraggingScrollsAndTheGridSpringsBack) {
+  Launch(240, 320, true);  // the V9 set has 18 items: five rows, 372 pixels
+  ASSERT_TRUE(WaitForLauncher());
+  DragBy(Point{100, 200}, {-10});
+  EXPECT_EQ(Offset(), -52);  // it rests at its end, never in between
+  DragBy(Point{100, 100}, {60, 60, 52});
+  EXPECT_EQ(Offset(), 70);  // 120 past the top, one step of 50 at release
+  driver_->AdvanceTime(10);
+  EXPECT_EQ(Offset(), 20);
+  driver_->AdvanceTime(10);
+  EXPECT_EQ(Offset(), 0);
+  EXPECT_TRUE(LaunchLog().empty());  // drags start nothing
+}
+
+TEST_F(LauncherScreenTest, OneSmallMoveIsStillATapButTwoAreNot) {
+  Launch();
+  ASSERT_TRUE(WaitForLauncher());
+  driver_->PenDown(Point{205, 100});
+  driver_->PenMove(Point{205, 102});
+  driver_->PenUp(Point{205, 102});
+  EXPECT_TRUE(driver_->WaitFor([this] { return !LaunchLog().empty(); }));
+  driver_->PenDown(Point{205, 100});
+  driver_->PenMove(Point{205, 101});
+  driver_->PenMove(Point{205, 102});
+  driver_->PenUp(Point{205, 102});
+  driver_->Sync();
+  EXPECT_EQ(LaunchCount(), 1);
+}
+
+TEST_F(LauncherScreenTest, ExitEndsTheProgramButOnlyMinimisesOnV9) {
+  Launch();
+  ASSERT_TRUE(WaitForLauncher());
+  driver_->Tap(Point{90, 240});  // "退出", last of 14 items
+  EXPECT_TRUE(driver_->WaitFor([this] { return finished_; }));
+  EXPECT_EQ(result_, ui::kIdOk);
+}
+
+TEST_F(LauncherScreenTest, ExitOnV9Minimises) {
+  Launch(240, 320, true);
+  ASSERT_TRUE(WaitForLauncher());
+  driver_->Invoke([this] {
+    launcher_->StartItem(static_cast<int>(app_->LauncherItems.size()));
+    return 0;
+  });
+  EXPECT_TRUE(driver_->Invoke([this] { return launcher_->IsMinimised(); }));
+  EXPECT_FALSE(finished_);
+  driver_->Invoke([this] {
+    launcher_->ComeForward();
+    return 0;
+  });
+  EXPECT_TRUE(driver_->Invoke([this] { return launcher_->IsVisible(); }));
+}
+
+TEST_F(LauncherScreenTest, AMissingChosenBackgroundFallsBackToTheDefault) {
+  dir_.Write("phone/device.ini", "");  // keep the directory; the template fills the rest
+  std::filesystem::remove(dir_.File("phone/device.ini"));
+  device_ = Device::Open(dir_.File("phone"));
+  ASSERT_TRUE(device_);
+  IniFile config(device_->Files());
+  config.WriteString(u"MainMenuBackImage", u"path", u"\\My Pictures\\gone.jpg",
+                     u"\\Program Files\\Tarvo\\temp\\TarvoConfig.ini");
+  Launch();
+  auto box = driver_->WaitForMessageBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, kBackgroundMissing);
+  EXPECT_EQ(box->caption, u"Tarvo");
+  ASSERT_TRUE(driver_->AnswerMessageBox(ui::kOkCaption));
+  EXPECT_TRUE(WaitForLauncher());
+  EXPECT_FALSE(finished_);
+}
+
+TEST_F(LauncherScreenTest, WithoutAnyBackgroundTheLauncherEnds) {
+  device_ = Device::Open(dir_.File("phone"));
+  ASSERT_TRUE(device_);
+  device_->Files().WriteAtomically(u"\\Program Files\\Tarvo\\TarvoImage\\MainMenuBackImage.jpg",
+                                   "not a picture");
+  Launch();
+  auto box = driver_->WaitForMessageBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, kBackgroundBroken);
+  driver_->AnswerMessageBox(ui::kOkCaption);
+  EXPECT_TRUE(driver_->WaitFor([this] { return finished_; }));
+}
+
+TEST_F(LauncherScreenTest, AnUnknownScreenIsRefused) {
+  Launch(480, 272);
+  auto box = driver_->WaitForMessageBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, u"不支持的分辨率。");
+  EXPECT_EQ(box->icon, ui::MessageIcon::None);
+  driver_->AnswerMessageBox(ui::kOkCaption);
+  EXPECT_TRUE(driver_->WaitFor([this] { return finished_; }));
+  EXPECT_EQ(result_, -1);
+}
+
+TEST_F(LauncherScreenTest, StartUpWritesTheConfigurationOnceAndClearsLeftovers) {
+  device_ = Device::Open(dir_.File("phone"));
+  ASSERT_TRUE(device_);
+  device_->Files().WriteAtomically(u"\\windows\\TarvoUpdate.exe", "old installer");
+  device_->Files().WriteAtomically(u"\\Program Files\\Tarvo\\TarvoImage.rar", "x");
+  Launch();
+  ASSERT_TRUE(WaitForLauncher());
+  const std::string config = dir_.Read("phone/fs/Program Files/Tarvo/temp/TarvoConfig.ini");
+  EXPECT_EQ(config, ToCodePage(kConfigComment));
+  EXPECT_EQ(config.size(), 59u);
+  EXPECT_FALSE(device_->Files().FileExists(u"\\windows\\TarvoUpdate.exe"));
+  EXPECT_FALSE(device_->Files().FileExists(u"\\Program Files\\Tarvo\\TarvoImage.rar"));
+  EXPECT_NE(dir_.Read("phone/fs/Program Files/Tarvo/temp/MainMenu.xml").find("退出"), std::string::npos);
+}
+
+TEST_F(LauncherScreenTest, RotationLaysTheGridOutAgainAtTheTop) {
+  Launch(240, 320, true);
+  ASSERT_TRUE(WaitForLauncher());
+  DragBy(Point{100, 200}, {-10});
+  driver_->Invoke([this] {
+    driver_->GetUi().Rotate();
+    return 0;
+  });
+  EXPECT_EQ(Offset(), 0);
+  EXPECT_EQ(driver_->Invoke([this] { return app_->Layout->Columns(); }), 5);
+  EXPECT_EQ(driver_->Invoke([this] { return app_->Layout->Margin(); }), 15);
+}
+
+// Every resolution class in both orientations and both templates, saved
+// under launcher-screens/ for a person to look at.
+TEST(LauncherScreens, EveryClassOrientationAndTemplate) {
+  const std::pair<int, int> sizes[] = {{240, 320}, {240, 400}, {320, 320}, {320, 480},
+                                       {480, 480}, {480, 640}, {480, 800}};
+  std::filesystem::create_directories("launcher-screens");
+  for (auto [w, h] : sizes) {
+    for (bool landscape : {false, true}) {
+      if (landscape && w == h) continue;
+      for (int style : {0, 1}) {
+        testing::TempDir dir;
+        auto device = Device::Open(dir.File("phone"));
+        ASSERT_TRUE(device);
+        IniFile(device->Files()).WriteInt(u"TemplateStyle", u"style", style,
+                                          u"\\Program Files\\Tarvo\\temp\\TarvoConfig.ini");
+        const int width = landscape ? h : w, height = landscape ? w : h;
+        testing::ScreenDriver driver(width, height);
+        CTarvoApp app(*device, driver.GetUi());
+        CTarvoDlg* shown = nullptr;
+        bool done = false;
+        driver.Start([&] {
+          app.InitInstance([&] {
+            CTarvoDlg launcher(app);
+            shown = &launcher;
+            int code = launcher.DoModal();
+            shown = nullptr;
+            return code;
+          });
+          done = true;
+        });
+        ASSERT_TRUE(driver.WaitFor([&] { return shown != nullptr && shown->IsVisible(); }));
+        const std::string name = "launcher-screens/" + std::to_string(width) + "x" +
+                                 std::to_string(height) + (style ? "-office" : "-normal") + ".png";
+        ASSERT_TRUE(driver.SaveScreen(name));
+        // The grid is drawn: the first icon's area is not the background's colour alone.
+        ui::Canvas screen = driver.Screenshot();
+        EXPECT_NE(screen.ColorAt(1, 1), screen.ColorAt(app.Layout->IconRects()[0].left + 20,
+                                                       app.Layout->IconRects()[0].top - app.Layout->BandHeight() + 20))
+            << name;
+        driver.GetUi().Quit();
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvo
