@@ -26,6 +26,7 @@ std::string NormalizeLineEnds(std::string_view bytes) {
 // deeper than any list file is refused before it is parsed. The estimate
 // counts every tag that opens without closing itself; it can only overcount.
 constexpr int kMaxNesting = 256;
+constexpr size_t kReadPastPadding = 8;
 
 bool NestsTooDeep(std::string_view bytes) {
   int depth = 0;
@@ -93,6 +94,10 @@ bool XmlListFile::Parse(std::string_view bytes) {
   if (NestsTooDeep(bytes)) return false;
   auto document = std::make_unique<TiXmlDocument>();
   std::string text = NormalizeLineEnds(bytes);
+  // The reader steps over whole UTF-8 sequences as their first byte
+  // announces them, so a truncated sequence at the end makes it read a few
+  // bytes past the terminator: those bytes are ours and zero.
+  text.append(kReadPastPadding, '\0');
   document->Parse(text.c_str(), nullptr, TIXML_ENCODING_UTF8);
   if (document->Error() || document->RootElement() == nullptr) return false;
   document_ = std::move(document);
