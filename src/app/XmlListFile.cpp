@@ -109,7 +109,10 @@ XmlLoadStatus XmlListFile::Load() {
   auto bytes = files_.ReadAll(path_);
   if (!bytes) {
     Reset();
-    return XmlLoadStatus::kMissing;
+    if (!files_.FileExists(path_)) return XmlLoadStatus::kMissing;
+    // There but unreadable: it cannot be kept aside, so nothing may replace it.
+    savesAllowed_ = false;
+    return XmlLoadStatus::kUnparsable;
   }
   if (Parse(*bytes)) return XmlLoadStatus::kLoaded;
   KeepAside(*bytes);
