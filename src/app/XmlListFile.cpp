@@ -22,6 +22,41 @@ std::string NormalizeLineEnds(std::string_view bytes) {
   return out;
 }
 
+// The XML reader recurses once per level of nesting, so a file nested
+// deeper than any list file is refused before it is parsed. The estimate
+// counts every tag that opens without closing itself; it can only overcount.
+constexpr int kMaxNesting = 256;
+constexpr size_t kReadPastPadding = 8;
+
+bool NestsTooDeep(std::string_view bytes) {
+  int depth = 0;
+  for (size_t i = 0; i + 1 < bytes.size(); ++i) {
+    if (bytes[i] != '<') continue;
+    char next = bytes[i + 1];
+    if (next == '/') {
+      depth = depth > 0 ? depth - 1 : 0;
+      continue;
+    }
+    if (next == '!' || next == '?') continue;
+    size_t end = i + 1;
+    char quote = 0;
+    for (; end < bytes.size(); ++end) {
+      char c = bytes[end];
+      if (quote != 0) {
+        if (c == quote) quote = 0;
+      } else if (c == '"' || c == '\'') {
+        quote = c;
+      } else if (c == '>') {
+        break;
+      }
+    }
+    bool selfClosed = end < bytes.size() && bytes[end - 1] == '/';
+    if (!selfClosed && ++depth > kMaxNesting) return true;
+    i = end;
+  }
+  return false;
+}
+
 WString TextOf(const TiXmlElement& element) {
   const char* text = element.GetText();
   return text ? FromUtf8(text) : WString();
@@ -56,8 +91,13 @@ XmlListFile::XmlListFile(FileAccess& files, WString path)
 XmlListFile::~XmlListFile() = default;
 
 bool XmlListFile::Parse(std::string_view bytes) {
+  if (NestsTooDeep(bytes)) return false;
   auto document = std::make_unique<TiXmlDocument>();
   std::string text = NormalizeLineEnds(bytes);
+  // The reader steps over whole UTF-8 sequences as their first byte
+  // announces them, so a truncated sequence at the end makes it read a few
+  // bytes past the terminator: those bytes are ours and zero.
+  text.append(kReadPastPadding, '\0');
   document->Parse(text.c_str(), nullptr, TIXML_ENCODING_UTF8);
   if (document->Error() || document->RootElement() == nullptr) return false;
   document_ = std::move(document);
@@ -69,7 +109,10 @@ XmlLoadStatus XmlListFile::Load() {
   auto bytes = files_.ReadAll(path_);
   if (!bytes) {
     Reset();
-    return XmlLoadStatus::kMissing;
+    if (!files_.FileExists(path_)) return XmlLoadStatus::kMissing;
+    // There but unreadable: it cannot be kept aside, so nothing may replace it.
+    savesAllowed_ = false;
+    return XmlLoadStatus::kUnparsable;
   }
   if (Parse(*bytes)) return XmlLoadStatus::kLoaded;
   KeepAside(*bytes);

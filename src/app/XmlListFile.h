@@ -30,7 +30,9 @@ struct XmlListEntry {
 enum class XmlLoadStatus {
   kLoaded,
   kMissing,     // no file: the document is fresh
-  kUnparsable,  // kept aside (when possible); the document is fresh
+  // Kept aside (when possible); the document is fresh. A file that cannot
+  // be read or kept aside is never replaced: saves are refused.
+  kUnparsable,
 };
 
 class XmlListFile {

@@ -8,7 +8,8 @@ MyTvLoadStatus MyTvFile::Load(std::vector<TvChannel>& channels) {
   channels.clear();
   bool created = false;
   auto bytes = files_.ReadAll(document_.Path());
-  if (!bytes || bytes->size() < kTvListMinimumSize) {
+  bool unreadable = !bytes && files_.FileExists(document_.Path());
+  if (!unreadable && (!bytes || bytes->size() < kTvListMinimumSize)) {
     // Even a short file can hold a channel: it is kept before it is replaced.
     bool kept = !bytes || bytes->empty() || document_.KeepAside(*bytes);
     if (kept) files_.WriteAtomically(document_.Path(), kTvListEmptyTemplate);

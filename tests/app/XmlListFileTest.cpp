@@ -163,3 +163,31 @@ TEST_F(XmlListFileTest, TextWithMarkupCharactersSurvivesASave) {
 
 }  // namespace
 }  // namespace tarvo
+
+namespace tarvo {
+namespace {
+
+TEST(XmlListFileNesting, DeeplyNestedFileIsUnparsableNotACrash) {
+  TempDir dir;
+  HostFileAccess files;
+  std::string deep;
+  for (int i = 0; i < 200000; ++i) deep += "<a>";
+  dir.Write("deep.xml", "<Normal>" + deep);
+  XmlListFile file(files, FromUtf8(dir.File("deep.xml")));
+  EXPECT_EQ(file.Load(), XmlLoadStatus::kUnparsable);
+  EXPECT_TRUE(file.Entries().empty());
+}
+
+TEST(XmlListFileNesting, ManySelfClosedEntriesAreFine) {
+  TempDir dir;
+  HostFileAccess files;
+  std::string many = "<Normal>";
+  for (int i = 0; i < 1000; ++i) many += "<a id=\"x\"/>";
+  dir.Write("many.xml", many + "</Normal>");
+  XmlListFile file(files, FromUtf8(dir.File("many.xml")));
+  EXPECT_EQ(file.Load(), XmlLoadStatus::kLoaded);
+  EXPECT_EQ(file.Entries().size(), 1000u);
+}
+
+}  // namespace
+}  // namespace tarvo

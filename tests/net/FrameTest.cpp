@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "SocketPairStream.h"
@@ -134,20 +135,56 @@ TEST(ReceiveFrame, EndsWhenAskedToStop) {
   EXPECT_EQ(ReceiveFrame(*pair.server, options).status, ReceiveStatus::kStopped);
 }
 
+// Quiet for a number of waits, then the bytes of one frame.
+class QuietThenFrame : public ByteStream {
+ public:
+  QuietThenFrame(int quietWaits, std::string bytes) : quiet_(quietWaits), bytes_(std::move(bytes)) {}
+  std::ptrdiff_t Send(const uint8_t*, size_t size) override { return static_cast<std::ptrdiff_t>(size); }
+  std::ptrdiff_t Receive(uint8_t* buffer, size_t size, std::chrono::milliseconds) override {
+    ++waits_;
+    if (quiet_ > 0) {
+      --quiet_;
+      return kTimedOut;
+    }
+    if (bytes_.empty()) return kClosed;
+    size_t count = std::min(size, bytes_.size());
+    std::copy_n(bytes_.begin(), count, buffer);
+    bytes_.erase(0, count);
+    return static_cast<std::ptrdiff_t>(count);
+  }
+  int waits_ = 0;
+
+ private:
+  int quiet_;
+  std::string bytes_;
+};
+
 TEST(ReceiveFrame, KeepsWaitingAcrossQuietSlices) {
-  SocketPair pair;
-  ReceiveOptions options;
-  options.pollSlice = 5ms;
-  std::atomic<bool> sent{false};
-  std::thread sender([&] {
-    // Sent once the receiver has been waiting for a while.
-    std::this_thread::sleep_for(30ms);
-    sent = SendFrame(*pair.client, kFrameLogin, u"RESULT={0}");
-  });
-  ReceivedFrame got = ReceiveFrame(*pair.server, options);
-  sender.join();
-  EXPECT_TRUE(sent);
+  QuietThenFrame stream(5, *EncodeFrame(kFrameLogin, u"RESULT={0}"));
+  ReceivedFrame got = ReceiveFrame(stream);
   EXPECT_EQ(got.status, ReceiveStatus::kFrame);
+  EXPECT_EQ(got.frame.text, u"RESULT={0}");
+  EXPECT_EQ(stream.waits_, 7);  // five quiet slices, the header, the payload
+}
+
+TEST(ReceiveFrame, StopIsSeenBetweenQuietSlices) {
+  std::atomic<bool> stop{false};
+  // A stream that asks for the stop on its third quiet wait.
+  class StoppingStream : public QuietThenFrame {
+   public:
+    explicit StoppingStream(std::atomic<bool>& stop) : QuietThenFrame(100, ""), stop_(stop) {}
+    std::ptrdiff_t Receive(uint8_t* buffer, size_t size, std::chrono::milliseconds wait) override {
+      if (waits_ == 2) stop_ = true;
+      return QuietThenFrame::Receive(buffer, size, wait);
+    }
+
+   private:
+    std::atomic<bool>& stop_;
+  } stream(stop);
+  ReceiveOptions options;
+  options.stop = &stop;
+  EXPECT_EQ(ReceiveFrame(stream, options).status, ReceiveStatus::kStopped);
+  EXPECT_EQ(stream.waits_, 3);
 }
 
 TEST(ReceiveUploadReply, DecodesTheReceivedBytesOnly) {

@@ -122,3 +122,27 @@ TEST(SiteListModify, EveryEntryWithThePreviousNameChanges) {
 
 }  // namespace
 }  // namespace tarvo
+
+namespace tarvo {
+namespace {
+
+class UnreadableFiles : public HostFileAccess {
+ public:
+  std::optional<std::string> ReadAll(WStringView) override { return std::nullopt; }
+  bool FileExists(WStringView) override { return true; }
+};
+
+TEST(SiteListUnreadable, AnUnreadableFileIsNotSeededOver) {
+  testing::TempDir dir;
+  dir.Write("TarvoSiteswarm.xml", "<Normal/>");
+  UnreadableFiles files;
+  SiteListFile file(files, FromUtf8(dir.File("TarvoSiteswarm.xml")), kServer);
+  std::vector<SiteEntry> sites;
+  EXPECT_EQ(file.LoadOrSeed(sites), SiteLoadStatus::kUnparsable);
+  EXPECT_TRUE(sites.empty());
+  EXPECT_FALSE(file.Append({u"a", u"http://a"}));
+  EXPECT_EQ(dir.Read("TarvoSiteswarm.xml"), "<Normal/>");
+}
+
+}  // namespace
+}  // namespace tarvo

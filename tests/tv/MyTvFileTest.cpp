@@ -103,3 +103,27 @@ TEST_F(MyTvFileTest, UnknownAddressLeavesTheFileAsItWas) {
 
 }  // namespace
 }  // namespace tarvo
+
+namespace tarvo {
+namespace {
+
+// A file that is there but cannot be read (as on a failing card).
+class UnreadableFiles : public HostFileAccess {
+ public:
+  std::optional<std::string> ReadAll(WStringView) override { return std::nullopt; }
+  bool FileExists(WStringView) override { return true; }
+};
+
+TEST(MyTvFileUnreadable, AFileThatCannotBeReadIsNeverReplaced) {
+  testing::TempDir dir;
+  dir.Write("TVList.xml", "<Normal><a id=\"n\">mms://kept</a></Normal>");
+  UnreadableFiles files;
+  MyTvFile file(files, FromUtf8(dir.File("TVList.xml")));
+  std::vector<TvChannel> channels;
+  EXPECT_EQ(file.Load(channels), MyTvLoadStatus::kUnparsable);
+  EXPECT_FALSE(file.Add({u"a", u"u"}));
+  EXPECT_EQ(dir.Read("TVList.xml"), "<Normal><a id=\"n\">mms://kept</a></Normal>");
+}
+
+}  // namespace
+}  // namespace tarvo
