@@ -89,8 +89,10 @@ bool SokuParser::Section(size_t start, size_t end, std::vector<SokuSeries>& list
   size_t viewAll = finder_.Find(kViewAll, start);
   if (viewAll == kNotFound || viewAll >= end) return SectionInPlace(start, end, list);
   list.clear();
+  // Only a section heading before the viewall link belongs to this section;
+  // one further down the page is another category's.
   size_t p = finder_.Find(kSection, start);
-  bool titled = p != kNotFound;
+  bool titled = p < viewAll;
   if (!titled) p = viewAll;
   for (bool first = true;; first = false) {
     SokuSeries series;
