@@ -44,7 +44,7 @@ std::vector<HotItem> ParseTudouProxyPage(WStringView text) {
   if (end == kNotFound) end = finder.Find(kTudouHd, start);
   if (end == kNotFound) end = finder.Find(kBackToTop, start);
   if (end == kNotFound) return items;
-  size_t position = finder.Find(kHref, start);
+  size_t position = finder.Find(kHref, start, end);
   while (position < end) {
     HotItem item;
     if (!finder.Cut(position, kHref, kTagEnd, item.url)) break;
@@ -56,7 +56,7 @@ std::vector<HotItem> ParseTudouProxyPage(WStringView text) {
     position = tag + 1;
     if (!finder.Cut(position, kTagEnd, kTagStart, item.title)) break;
     items.push_back(std::move(item));
-    position = finder.Find(kHref, position);
+    position = finder.Find(kHref, position, end);
   }
   return items;
 }
@@ -79,10 +79,10 @@ std::vector<HotItem> ParseYoukuProxyPage(WStringView text, WStringView hotServer
       if (!finder.Cut(position, kTagEnd, kTagStart, item.title)) break;
       items.push_back(std::move(item));
       // Each item carries two links; the next item starts at the third.
-      size_t second = finder.Find(kHref, position);
-      if (second == kNotFound || second > end) break;
-      size_t next = finder.Find(kHref, second + WStringView(kHref).size());
-      if (next == kNotFound || next > end) break;
+      size_t second = finder.Find(kHref, position, end + 1);
+      if (second == kNotFound) break;
+      size_t next = finder.Find(kHref, second + WStringView(kHref).size(), end + 1);
+      if (next == kNotFound) break;
       position = next;
     }
   }

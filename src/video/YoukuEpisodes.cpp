@@ -61,7 +61,7 @@ EpisodeListPage ParseEpisodeListPage(WStringView text) {
   size_t list = finder.Find(kEpisodeList);
   size_t listEnd = finder.Find(kListEnd);
   if (list == kNotFound || listEnd == kNotFound || listEnd < list) return page;
-  size_t link = finder.Find(kHref, list);
+  size_t link = finder.Find(kHref, list, listEnd);
   while (link < listEnd) {
     VideoRecord episode;
     if (!finder.Cut(link, kHref, kQuote, episode.url, listEnd) ||
@@ -70,7 +70,7 @@ EpisodeListPage ParseEpisodeListPage(WStringView text) {
     }
     episode.title = RewriteDateName(episode.title);
     page.episodes.push_back(std::move(episode));
-    link = finder.Find(kHref, link);
+    link = finder.Find(kHref, link, listEnd);
   }
   size_t current = finder.Find(kCurrentPage, listEnd);
   if (current != kNotFound) finder.Cut(current, kHref, kQuote, page.next);

@@ -60,7 +60,7 @@ int ParseYoukuPage(WStringView text, YoukuResult& result, WStringView youkuSite)
 }
 
 size_t YoukuSectionParser::BlockEnd(WStringView blockMarker, size_t start, size_t end) {
-  size_t next = finder_.Find(blockMarker, start + blockMarker.size());
+  size_t next = finder_.Find(blockMarker, start + blockMarker.size(), end);
   return next < end ? next : end;
 }
 
@@ -78,10 +78,10 @@ bool YoukuSectionParser::SeriesProgrammes() {
   size_t position = block;
   WString thumb;
   if (!finder_.Cut(position, kSrc, kQuote, thumb, end)) return true;
-  size_t year = finder_.Find(kYear, position);
-  if (year == kNotFound || year >= end) return true;
-  size_t listEnd = finder_.Find(kListEnd, year);
-  if (listEnd == kNotFound || listEnd > end) return true;
+  size_t year = finder_.Find(kYear, position, end);
+  if (year == kNotFound) return true;
+  size_t listEnd = finder_.Find(kListEnd, year, end + 1);
+  if (listEnd == kNotFound) return true;
   position = year;
   WString showId, label;
   while (finder_.Cut(position, kApostrophe, kApostrophe, showId, listEnd) &&
@@ -107,8 +107,8 @@ bool YoukuSectionParser::Programmes() {
     size_t position = block;
     WString thumb, showId, title;
     if (!finder_.Cut(position, kSrc, kQuote, thumb, blockEnd)) break;
-    size_t titleAt = finder_.Find(kTitleClass, position);
-    if (titleAt == kNotFound || titleAt >= blockEnd) break;
+    size_t titleAt = finder_.Find(kTitleClass, position, blockEnd);
+    if (titleAt == kNotFound) break;
     position = titleAt;
     if (!finder_.Cut(position, kShowIdStart, kShowIdEnd, showId, blockEnd)) break;
     if (!finder_.Cut(position, kTagEnd, kLinkClose, title, blockEnd)) break;

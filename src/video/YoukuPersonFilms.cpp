@@ -33,13 +33,13 @@ constexpr StatusRoute kPersonRoutes[] = {
 std::vector<WString> YoukuSectionParser::LinkTexts(size_t& position, size_t limit,
                                                    bool firstOnly) {
   std::vector<WString> texts;
-  size_t divEnd = finder_.Find(kDivClose, position);
-  if (divEnd == kNotFound || divEnd > limit) return texts;
+  size_t divEnd = finder_.Find(kDivClose, position, limit == kNotFound ? kNotFound : limit + 1);
+  if (divEnd == kNotFound) return texts;
   size_t at = position;
   WString text;
   for (;;) {
-    size_t link = finder_.Find(kLinkOpen, at);
-    if (link == kNotFound || link >= divEnd) break;
+    size_t link = finder_.Find(kLinkOpen, at, divEnd);
+    if (link == kNotFound) break;
     if (!finder_.Cut(link, kTagEnd, kLinkClose, text, divEnd)) break;
     texts.push_back(text);
     at = link;
@@ -66,7 +66,7 @@ bool YoukuSectionParser::Person() {
   size_t clear = finder_.Find(kClear, shows);
   if (clear == kNotFound) return true;
   result_.flags |= kFlagPerson;
-  size_t show = finder_.Find(kShow, shows);
+  size_t show = finder_.Find(kShow, shows, clear);
   while (show != kNotFound && show < clear) {
     size_t showEnd = BlockEnd(kShow, show, clear);
     size_t at = show;

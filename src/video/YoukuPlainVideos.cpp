@@ -23,7 +23,7 @@ bool YoukuSectionParser::PlainVideos() {
   size_t end = finder_.Find(kCollectionEnd, collection);
   if (end == kNotFound) return false;
   result_.flags |= kFlagPlainVideos;
-  size_t block = finder_.Find(kVideo, collection);
+  size_t block = finder_.Find(kVideo, collection, end);
   while (block < end) {
     size_t blockEnd = BlockEnd(kVideo, block, end);
     size_t position = block;

@@ -25,9 +25,9 @@ constexpr char16_t kEpisodeLink[] = u"<a href=\"";
 }  // namespace
 
 bool YoukuSectionParser::LinkList(size_t& position, size_t limit, EpisodeGroup& group) {
-  size_t clear = finder_.Find(kClear, position);
+  size_t clear = finder_.Find(kClear, position, limit);
   size_t bound = clear < limit ? clear : limit;
-  size_t link = finder_.Find(kHref, position);
+  size_t link = finder_.Find(kHref, position, bound);
   while (link < bound) {
     VideoRecord episode;
     if (!finder_.Cut(link, kHref, kQuote, episode.url, bound) ||
@@ -35,7 +35,7 @@ bool YoukuSectionParser::LinkList(size_t& position, size_t limit, EpisodeGroup& 
       return false;
     }
     group.episodes.push_back(std::move(episode));
-    link = finder_.Find(kHref, link);
+    link = finder_.Find(kHref, link, bound);
   }
   position = clear < limit ? clear + WStringView(kClear).size() : bound;
   return true;
@@ -49,11 +49,11 @@ bool YoukuSectionParser::TvSeriesBlock(size_t start, size_t end) {
   WString thumb, title;
   if (!finder_.Cut(position, kSrc, kQuote, thumb, end)) return false;
   if (!finder_.Cut(position, kTitleAttr, kQuote, title, end)) return false;
-  size_t detail = finder_.Find(kDetail, position);
-  if (detail == kNotFound || detail >= end) return false;
+  size_t detail = finder_.Find(kDetail, position, end);
+  if (detail == kNotFound) return false;
   position = detail;
-  size_t lead = finder_.Find(kLead, start);
-  if (lead == kNotFound || lead >= end) {
+  size_t lead = finder_.Find(kLead, start, end);
+  if (lead == kNotFound) {
     entries.push_back(SectionEntry{title, {}, thumb, {}, {EpisodeGroup{}}});
     return LinkList(position, end, entries.back().groups[0]);
   }
@@ -75,7 +75,7 @@ bool YoukuSectionParser::TvSeries() {
   result_.flags |= kFlagTvSeries;
   size_t block = start;
   while (block < end) {
-    size_t next = finder_.Find(kTvDelimiter, block + 1);
+    size_t next = finder_.Find(kTvDelimiter, block + 1, end);
     size_t blockEnd = next < end ? next : end;
     if (!TvSeriesBlock(block, blockEnd)) break;
     block = blockEnd;
@@ -92,9 +92,9 @@ bool YoukuSectionParser::SeriesEntry(size_t start, size_t end, SectionEntry& ent
   entry.title = titles[0];
   CleanText(entry.title);
   EpisodeGroup& group = entry.groups.emplace_back();
-  size_t detail = finder_.Find(kDetailOpen, position);
-  if (detail == kNotFound || detail >= end) return true;
-  size_t link = finder_.Find(kEpisodeLink, detail);
+  size_t detail = finder_.Find(kDetailOpen, position, end);
+  if (detail == kNotFound) return true;
+  size_t link = finder_.Find(kEpisodeLink, detail, end);
   while (link < end) {
     VideoRecord episode;
     if (!finder_.Cut(link, kEpisodeLink, kQuote, episode.url, end) ||
@@ -102,7 +102,7 @@ bool YoukuSectionParser::SeriesEntry(size_t start, size_t end, SectionEntry& ent
       return false;
     }
     group.episodes.push_back(std::move(episode));
-    link = finder_.Find(kEpisodeLink, link);
+    link = finder_.Find(kEpisodeLink, link, end);
   }
   return true;
 }

@@ -48,8 +48,8 @@ GuideLinks CollectGuideLinks(WStringView page, WStringView sokuBase) {
     WString link;
     if (!finder.Cut(g, kGuideLink, kQuote, link)) return result;
     result.links.push_back(WString(sokuBase) + link);
-    g = finder.Find(kGuideLink, g);
-    if (g == kNotFound || g > viewAll) break;
+    g = finder.Find(kGuideLink, g, viewAll + 1);
+    if (g == kNotFound) break;
   }
   result.ok = true;
   return result;

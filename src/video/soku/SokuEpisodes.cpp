@@ -50,12 +50,12 @@ bool SokuParser::EpisodeBlocks(SokuSeries& series, int layout) {
     } else if (i < labels.size()) {
       group.label = labels[i];
     }
-    size_t e = finder_.Find(kItemsEnd, b);
-    if (e == kNotFound || e > resultEnd) return true;
+    size_t e = finder_.Find(kItemsEnd, b, resultEnd + 1);
+    if (e == kNotFound) return true;
     if (!ItemList(b, e, group.items)) return false;
     series.groups.push_back(std::move(group));
-    b = finder_.Find(marker, b + marker.size());
-    if (b == kNotFound || b > resultEnd) return true;
+    b = finder_.Find(marker, b + marker.size(), resultEnd + 1);
+    if (b == kNotFound) return true;
   }
 }
 

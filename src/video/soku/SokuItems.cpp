@@ -44,8 +44,8 @@ bool SokuParser::ItemList(size_t start, size_t end, std::vector<VideoRecord>& it
     video::StripHighlight(item.spare);
     if (p > end) item.spare.clear();
     items.push_back(std::move(item));
-    size_t next = finder_.Find(kItem, p + WStringView(kItem).size());
-    if (next == kNotFound || next > end) return true;
+    size_t next = finder_.Find(kItem, p + WStringView(kItem).size(), end == kNotFound ? end : end + 1);
+    if (next == kNotFound) return true;
     p = next;
   }
 }

@@ -91,8 +91,8 @@ bool SokuParser::Section(size_t start, size_t end, std::vector<SokuSeries>& list
   list.clear();
   // Only a section heading before the viewall link belongs to this section;
   // one further down the page is another category's.
-  size_t p = finder_.Find(kSection, start);
-  bool titled = p < viewAll;
+  size_t p = finder_.Find(kSection, start, viewAll);
+  bool titled = p != kNotFound;
   if (!titled) p = viewAll;
   for (bool first = true;; first = false) {
     SokuSeries series;
@@ -107,8 +107,8 @@ bool SokuParser::Section(size_t start, size_t end, std::vector<SokuSeries>& list
       video::StripHighlight(series.title);
     }
     list.push_back(std::move(series));
-    p = finder_.Find(kHref, p);
-    if (p == kNotFound || p > viewAll) {
+    p = finder_.Find(kHref, p, viewAll + 1);
+    if (p == kNotFound) {
       if (results_) results_->flags |= kSokuMultiLink;
       return true;
     }
@@ -123,18 +123,17 @@ bool SokuParser::PersonBlock() {
   size_t guide = finder_.Find(kGuide, tv);
   bool stopped = false;
   while (!stopped && guide != kNotFound && guide <= personEnd) {
-    size_t clear = finder_.Find(kClear, guide);
-    if (clear == kNotFound || clear > personEnd) break;
+    size_t clear = finder_.Find(kClear, guide, personEnd + 1);
+    if (clear == kNotFound) break;
     for (const PersonPhrase& phrase : kPersonPhrases) {
-      size_t at = finder_.Find(phrase.phrase, guide);
-      if (at == kNotFound || at >= clear) continue;
+      if (finder_.Find(phrase.phrase, guide, clear) == kNotFound) continue;
       if (!Section(guide, clear, results_->*phrase.list)) {
         stopped = true;
         break;
       }
       results_->flags |= phrase.flag;
     }
-    guide = finder_.Find(kGuide, guide + WStringView(kGuide).size());
+    guide = finder_.Find(kGuide, guide + WStringView(kGuide).size(), personEnd + 1);
   }
   if (results_->tv.empty() && results_->movie.empty() && results_->variety.empty() &&
       results_->cartoon.empty()) {
