@@ -9,6 +9,8 @@ constexpr char16_t kHighlightOpen[] = u"<span class=\"highlight\">";
 constexpr char16_t kHighlightClose[] = u"</span>";
 constexpr char16_t kMdash[] = u"&mdash;";
 constexpr char16_t kFullWidthHyphen[] = u"\uFF0D";
+constexpr size_t kMinEntityRounds = 256;
+constexpr size_t kEntityWorkBudget = size_t{1} << 26;
 
 bool IsWhiteSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
@@ -46,9 +48,13 @@ void StripHighlight(WString& text) {
 void CleanText(WString& text) {
   ReplaceAll(text, kMdash, kFullWidthHyphen);
   // Text before the first "&" holds none, and removing an entity never
-  // changes it, so each round may start at the previous "&".
+  // changes it, so each round may start at the previous "&". Each round
+  // rescans the rest of the text; a field with very many distinct entities
+  // (only a hostile page has them) stops after a budget of rounds that keeps
+  // the work within about 64 million characters.
   size_t from = 0;
-  for (;;) {
+  const size_t maxRounds = kMinEntityRounds + kEntityWorkBudget / (text.size() + 1);
+  for (size_t round = 0; round < maxRounds; ++round) {
     size_t amp = text.find(u'&', from);
     if (amp == WString::npos) break;
     size_t semi = text.find(u';', amp + 1);
