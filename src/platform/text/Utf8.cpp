@@ -23,16 +23,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-void AppendUtf16(WString& out, char32_t cp) {
-  if (cp < 0x10000) {
-    out += static_cast<char16_t>(cp);
-  } else {
-    cp -= 0x10000;
-    out += static_cast<char16_t>(0xD800 + (cp >> 10));
-    out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-  }
-}
-
 }  // namespace
 
 std::string ToUtf8(WStringView text) {
@@ -54,14 +44,17 @@ std::string ToUtf8(WStringView text) {
 }
 
 WString FromUtf8(std::string_view bytes) {
-  WString out;
-  out.reserve(bytes.size());
+  // Every input byte yields at most one UTF-16 unit (a four-byte sequence
+  // gives two), so the result is written into a buffer of the input's size.
+  WString out(bytes.size(), u'\0');
+  char16_t* w = out.data();
   size_t i = 0;
   const size_t n = bytes.size();
+  const unsigned char* in = reinterpret_cast<const unsigned char*>(bytes.data());
   while (i < n) {
-    unsigned char b = static_cast<unsigned char>(bytes[i]);
+    unsigned char b = in[i];
     if (b < 0x80) {
-      out += static_cast<char16_t>(b);
+      *w++ = static_cast<char16_t>(b);
       ++i;
       continue;
     }
@@ -75,26 +68,33 @@ WString FromUtf8(std::string_view bytes) {
     } else if (b >= 0xF0 && b <= 0xF4) {
       extra = 3, cp = b & 0x07, minimum = 0x10000;
     } else {
-      out += static_cast<char16_t>(kReplacement);
+      *w++ = static_cast<char16_t>(kReplacement);
       ++i;
       continue;
     }
     int taken = 0;
     while (taken < extra && i + 1 + taken < n) {
-      unsigned char c = static_cast<unsigned char>(bytes[i + 1 + taken]);
+      unsigned char c = in[i + 1 + taken];
       if ((c & 0xC0) != 0x80) break;
       cp = (cp << 6) | (c & 0x3F);
       ++taken;
     }
     if (taken < extra || cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
       // Skip the lead byte and the continuation bytes that belonged to it.
-      out += static_cast<char16_t>(kReplacement);
+      *w++ = static_cast<char16_t>(kReplacement);
       i += 1 + taken;
       continue;
     }
-    AppendUtf16(out, cp);
+    if (cp < 0x10000) {
+      *w++ = static_cast<char16_t>(cp);
+    } else {
+      cp -= 0x10000;
+      *w++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+      *w++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    }
     i += 1 + extra;
   }
+  out.resize(static_cast<size_t>(w - out.data()));
   return out;
 }
 
