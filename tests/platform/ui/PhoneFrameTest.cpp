@@ -18,10 +18,10 @@ TEST(PhoneFrameGeometry, BarsAre23PixelsOnA240By320Screen) {
   EXPECT_EQ(ui.Frame().BottomBarHeight(), 23);
   EXPECT_EQ(ui.TextHeight(), 18);
   EXPECT_EQ(ui.Frame().WorkArea(), (Rect{0, 23, 240, 297}));
-  Ui large(UiOptions{480, 800});
+  Ui large(UiOptions::Sized(480, 800));
   EXPECT_EQ(large.Frame().TopBarHeight(), 46);
   EXPECT_EQ(large.TextHeight(), 36);
-  Ui middle(UiOptions{320, 480});
+  Ui middle(UiOptions::Sized(320, 480));
   EXPECT_EQ(middle.TextHeight(), 24);
 }
 
