@@ -58,6 +58,21 @@ TEST(PhoneFrameGeometry, TheTopBarShowsTheActiveCaptionAndFullScreenShowsTheWind
   EXPECT_EQ(full.ColorAt(120, 315), Rgb(255, 255, 255));
 }
 
+TEST(PhoneFrameGeometry, DialogsKeepTheirPlacementWhenTheScreenRotates) {
+  Ui ui;
+  Dialog framed(ui, u"普通");
+  framed.CreateModeless();
+  Dialog full(ui, u"全屏");
+  full.CreateModeless();
+  EnterFullScreen(full, true);
+  ui.Rotate();
+  EXPECT_EQ(full.WindowRect(), (Rect{0, 0, 320, 240}));
+  EnterFullScreen(full, false);
+  ui.Rotate();
+  EXPECT_EQ(framed.WindowRect(), (Rect{0, 23, 240, 297}));
+  EXPECT_EQ(full.WindowRect(), (Rect{0, 23, 240, 297}));
+}
+
 TEST(PhoneFrameGeometry, TheInputPanelSitsAboveTheMenuBar) {
   Ui ui;
   Dialog dialog(ui, u"输入");
