@@ -6,7 +6,7 @@ TARVO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TARVO_PACKAGES=(cmake g++ pkg-config make libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libtinyxml-dev libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev
   libcurl4-openssl-dev curl libcpp-httplib-dev libsqlite3-dev fonts-wqy-microhei fonts-dejavu-core
-  libxml2-dev)
+  libxml2-dev libfreetype-dev libfontconfig-dev libpng-dev libjpeg-dev)
 
 tarvo_install_packages() {
   local missing=()

@@ -98,6 +98,12 @@ bool Dialog::OnCommand(int id, int code) {
   return false;
 }
 
+void Dialog::OnSettingChange(SettingChange change) {
+  if (change != SettingChange::Rotation || !IsCreated() || UsesOwnerFrame()) return;
+  bool fullScreen = !menuBarShown_ && !owner_->Frame().TaskbarShown();
+  MoveWindow(fullScreen ? Rect{0, 0, owner_->ScreenWidth(), owner_->ScreenHeight()} : DefaultRect());
+}
+
 void Dialog::OnPaint(Canvas& canvas) { canvas.FillRect(ClientRect(), theme::kWindow); }
 
 void EnterFullScreen(Window& window, bool on) {

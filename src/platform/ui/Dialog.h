@@ -38,6 +38,9 @@ class Dialog : public Window {
   virtual void OnCancel() { EndDialog(kIdCancel); }
   bool OnKeyDown(int key) override;
   bool OnCommand(int id, int code) override;
+  // On rotation the dialog keeps its placement: the whole screen when full
+  // screen, else the work area. Screens that override call this first.
+  void OnSettingChange(SettingChange change) override;
   void OnPaint(Canvas& canvas) override;
 
  private:

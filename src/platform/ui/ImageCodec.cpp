@@ -1,8 +1,11 @@
 #include "platform/ui/ImageCodec.h"
 
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_image.h>
 #include <png.h>
+// jpeglib.h needs FILE and size_t declared first.
+#include <csetjmp>
+#include <cstddef>
+#include <cstdio>
+#include <jpeglib.h>
 
 #include "platform/device/HostFiles.h"
 
@@ -14,7 +17,7 @@ namespace tarvo::ui {
 namespace {
 
 // Larger pictures than this are refused rather than decoded into memory.
-constexpr int kMaxImageSide = 8192;
+constexpr unsigned kMaxImageSide = 8192;
 
 void AppendPngBytes(png_structp png, png_bytep data, png_size_t length) {
   auto* out = static_cast<std::string*>(png_get_io_ptr(png));
@@ -25,28 +28,83 @@ void IgnoreFlush(png_structp) {}
 
 }  // namespace
 
-std::optional<Canvas> DecodeImage(std::string_view bytes) {
-  if (bytes.empty() || bytes.size() > static_cast<size_t>(std::numeric_limits<int>::max()))
+namespace {
+
+bool IsPng(std::string_view bytes) { return bytes.size() >= 8 && png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8) == 0; }
+
+bool IsJpeg(std::string_view bytes) {
+  return bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+         static_cast<unsigned char>(bytes[1]) == 0xD8 && static_cast<unsigned char>(bytes[2]) == 0xFF;
+}
+
+std::optional<Canvas> DecodePng(std::string_view bytes) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()) == 0) return std::nullopt;
+  if (image.width == 0 || image.height == 0 || image.width > kMaxImageSide || image.height > kMaxImageSide) {
+    png_image_free(&image);
     return std::nullopt;
-  SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-  if (stream == nullptr) return std::nullopt;
-  SDL_Surface* decoded = IMG_Load_RW(stream, 1);
-  if (decoded == nullptr) return std::nullopt;
-  std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> holder(decoded, SDL_FreeSurface);
-  if (decoded->w <= 0 || decoded->h <= 0 || decoded->w > kMaxImageSide || decoded->h > kMaxImageSide)
-    return std::nullopt;
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ARGB8888, 0);
-  if (argb == nullptr) return std::nullopt;
-  std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> argbHolder(argb, SDL_FreeSurface);
-  Canvas canvas(argb->w, argb->h, PixelFormat::Rgba, 0);
-  SDL_LockSurface(argb);
-  for (int y = 0; y < argb->h; ++y) {
-    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) +
-                                                        static_cast<ptrdiff_t>(y) * argb->pitch);
-    std::copy_n(row, argb->w, canvas.Pixels() + static_cast<size_t>(y) * argb->w);
   }
-  SDL_UnlockSurface(argb);
+  // BGRA bytes are 0xAARRGGBB words on this little-endian host.
+  image.format = PNG_FORMAT_BGRA;
+  Canvas canvas(static_cast<int>(image.width), static_cast<int>(image.height), PixelFormat::Rgba, 0);
+  if (png_image_finish_read(&image, nullptr, canvas.Pixels(), 0, nullptr) == 0) {
+    png_image_free(&image);
+    return std::nullopt;
+  }
   return canvas;
+}
+
+struct JpegErrors {
+  jpeg_error_mgr manager;
+  std::jmp_buf jump;
+};
+
+void JpegFail(j_common_ptr info) {
+  auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+  std::longjmp(errors->jump, 1);
+}
+
+void JpegQuiet(j_common_ptr, int) {}
+
+std::optional<Canvas> DecodeJpeg(std::string_view bytes) {
+  jpeg_decompress_struct info{};
+  JpegErrors errors{};
+  info.err = jpeg_std_error(&errors.manager);
+  errors.manager.error_exit = JpegFail;
+  errors.manager.emit_message = JpegQuiet;
+  // Everything that must be released after a jump lives outside this frame's locals.
+  std::optional<Canvas> canvas;
+  if (setjmp(errors.jump) != 0) {
+    jpeg_destroy_decompress(&info);
+    return std::nullopt;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+  if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK || info.image_width == 0 || info.image_height == 0 ||
+      info.image_width > kMaxImageSide || info.image_height > kMaxImageSide) {
+    jpeg_destroy_decompress(&info);
+    return std::nullopt;
+  }
+  info.out_color_space = JCS_EXT_BGRA;
+  jpeg_start_decompress(&info);
+  canvas.emplace(static_cast<int>(info.output_width), static_cast<int>(info.output_height), PixelFormat::Rgba,
+                 0xFF000000);
+  while (info.output_scanline < info.output_height) {
+    JSAMPROW row = reinterpret_cast<JSAMPROW>(canvas->Pixels() + static_cast<size_t>(info.output_scanline) * info.output_width);
+    jpeg_read_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return canvas;
+}
+
+}  // namespace
+
+std::optional<Canvas> DecodeImage(std::string_view bytes) {
+  if (IsPng(bytes)) return DecodePng(bytes);
+  if (IsJpeg(bytes)) return DecodeJpeg(bytes);
+  return std::nullopt;
 }
 
 std::optional<Canvas> LoadImageFile(FileAccess& files, WStringView path) {

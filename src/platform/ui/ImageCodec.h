@@ -11,7 +11,7 @@
 
 namespace tarvo::ui {
 
-// PNG, JPEG (and BMP/GIF where the decoder knows them) from bytes in memory.
+// PNG and JPEG from bytes in memory.
 std::optional<Canvas> DecodeImage(std::string_view bytes);
 std::optional<Canvas> LoadImageFile(FileAccess& files, WStringView path);
 

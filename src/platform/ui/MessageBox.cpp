@@ -159,4 +159,10 @@ int MessageBox(Ui& ui, WStringView text, WStringView caption, unsigned flags) {
   return box.DoModal();
 }
 
+int MessageBox(Window* owner, WStringView text, WStringView caption, unsigned flags) {
+  if (owner == nullptr || !owner->IsCreated()) return kIdCancel;
+  // Only the top window takes input, so the box above the owner is enough.
+  return MessageBox(owner->GetUi(), text, caption, flags);
+}
+
 }  // namespace tarvo::ui

@@ -68,6 +68,8 @@ class MessageBoxDialog : public Dialog {
 
 // Shows the box over the screen and returns kIdOk, kIdCancel, kIdYes or kIdNo.
 int MessageBox(Ui& ui, WStringView text, WStringView caption, unsigned flags = kMbOk);
+// The same over an owner window: the owner gets no input until the box closes.
+int MessageBox(Window* owner, WStringView text, WStringView caption, unsigned flags = kMbOk);
 
 // Draws a message-box icon into rect (also used by the gallery).
 void DrawMessageIcon(Canvas& canvas, MessageIcon icon, const Rect& rect, const Font& font);

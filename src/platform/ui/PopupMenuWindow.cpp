@@ -27,6 +27,9 @@ void PopupMenuWindow::Place(Point at, unsigned align) {
   }
   width += 4 * pad + 2;
   int screenW = GetUi().ScreenWidth(), screenH = GetUi().ScreenHeight();
+  // Menus stay above the menu bar that opened them.
+  Rect bar = GetUi().Frame().BottomBarRect(GetUi().FrameOwner());
+  if (!bar.IsEmpty()) screenH = bar.top;
   width = std::min(width, screenW);
   height = std::min(height, screenH);
   int x = at.x, y = at.y;

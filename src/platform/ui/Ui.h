@@ -27,6 +27,12 @@ namespace tarvo::ui {
 class Window;
 
 struct UiOptions {
+  static UiOptions Sized(int width, int height) {
+    UiOptions options;
+    options.width = width;
+    options.height = height;
+    return options;
+  }
   int width = 240;
   int height = 320;
   std::string fontPath;  // empty: the CJK system font

@@ -71,7 +71,9 @@ class Window {
   void ReleaseCapture();
   void SetTimer(int id, int intervalMs);
   void KillTimer(int id);
-  // Thread-safe: queues the message for OnMessage on the UI thread.
+  // Queues the message for OnMessage on the UI thread. Workers keep Handle()
+  // and call Ui::PostMessage instead: a handle of a window that is gone is
+  // simply dropped, while this object may already be destroyed.
   void PostMessage(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) const;
   intptr_t SendMessage(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) {
     return OnMessage(message, wParam, lParam);

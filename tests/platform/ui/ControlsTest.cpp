@@ -41,8 +41,8 @@ class TestDialog : public Dialog {
 };
 
 TEST(MessageBoxes, TheDriverReadsAndAnswersTheBoxShown) {
-  ScreenDriver driver;
   std::atomic<int> answer{0};
+  ScreenDriver driver;
   driver.Start([&] {
     answer = MessageBox(driver.GetUi(), u"翻页按钮将采用该风格。", u"确认", kMbOkCancel | kMbIconQuestion);
   });
@@ -58,8 +58,8 @@ TEST(MessageBoxes, TheDriverReadsAndAnswersTheBoxShown) {
 }
 
 TEST(MessageBoxes, YesNoBoxesAnswerYesOrNo) {
-  ScreenDriver driver;
   std::atomic<int> answer{0};
+  ScreenDriver driver;
   driver.Start([&] { answer = MessageBox(driver.GetUi(), u"拨号?", u"Tarvo", kMbYesNo | kMbIconExclamation); });
   auto box = driver.WaitForMessageBox();
   ASSERT_TRUE(box);
@@ -113,8 +113,8 @@ TEST(MenuBars, PickingBySoftKeyAndPopupCaptionsSendsTheCommand) {
 }
 
 TEST(MenuBars, ContextMenusReturnTheChosenCommandOrZero) {
-  ScreenDriver driver;
   std::atomic<int> first{-1}, second{-1};
+  ScreenDriver driver;
   driver.Start([&] {
     Dialog d(driver.GetUi(), u"右键");
     d.CreateModeless();

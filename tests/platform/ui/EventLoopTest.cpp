@@ -59,9 +59,11 @@ class RecordingDialog : public Dialog {
 };
 
 TEST(ModalDialogs, NestedDialogsReturnTheirOwnCodesInnermostFirst) {
-  ScreenDriver driver;
+  // State the UI thread writes is declared before the driver, which stops
+  // that thread first when the test ends.
   std::atomic<int> outerCode{0}, innerCode{0};
   std::atomic<bool> innerReturnedFirst{false};
+  ScreenDriver driver;
   driver.Start([&] {
     EndingDialog outer(driver.GetUi(), u"外层", 11);
     outer.CreateModeless();
@@ -89,8 +91,8 @@ TEST(ModalDialogs, NestedDialogsReturnTheirOwnCodesInnermostFirst) {
 }
 
 TEST(ModalDialogs, OnlyTheTopDialogReceivesTaps) {
-  ScreenDriver driver;
   std::atomic<int> lowerCode{0};
+  ScreenDriver driver;
   driver.Start([&] {
     EndingDialog lower(driver.GetUi(), u"下面", 5);
     driver.GetUi().PostTask([&] {
@@ -122,9 +124,8 @@ TEST(ModalDialogs, QuitEndsEveryLoopWithAbort) {
 }
 
 TEST(ModalDialogs, ActivationFollowsTheTopDialog) {
-  ScreenDriver driver;
   RecordingDialog* lowerPtr = nullptr;
-  std::vector<bool> activations;
+  ScreenDriver driver;
   driver.Start([&] {
     RecordingDialog lower(driver.GetUi(), u"下面");
     lowerPtr = &lower;
@@ -133,7 +134,6 @@ TEST(ModalDialogs, ActivationFollowsTheTopDialog) {
       upper.DoModal();
     });
     lower.DoModal();
-    activations = lower.activations;
   });
   ASSERT_TRUE(driver.WaitForDialog(u"上面"));
   driver.Key(keys::kEscape);
@@ -217,9 +217,9 @@ TEST(PostedMessages, MessagesFromWorkerThreadsArriveInOrderOnTheUiThread) {
 }
 
 TEST(PostedMessages, AMessageForAWindowThatIsGoneIsDropped) {
-  ScreenDriver driver;
   std::atomic<int> ended{0};
   WindowHandle handle = 0;
+  ScreenDriver driver;
   driver.Start([&] {
     {
       RecordingDialog gone(driver.GetUi(), u"旧");

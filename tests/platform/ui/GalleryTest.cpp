@@ -250,7 +250,7 @@ const std::vector<std::pair<std::string, Scene>>& Scenes() {
 
 // Renders one scene; returns every shot it took.
 std::vector<Canvas> Render(const Scene& scene, Size size) {
-  Ui ui(UiOptions{size.width, size.height});
+  Ui ui(UiOptions::Sized(size.width, size.height));
   std::vector<Canvas> shots;
   scene(ui, [&] {
     ui.InvalidateScreen();

@@ -18,10 +18,10 @@ TEST(PhoneFrameGeometry, BarsAre23PixelsOnA240By320Screen) {
   EXPECT_EQ(ui.Frame().BottomBarHeight(), 23);
   EXPECT_EQ(ui.TextHeight(), 18);
   EXPECT_EQ(ui.Frame().WorkArea(), (Rect{0, 23, 240, 297}));
-  Ui large(UiOptions{480, 800});
+  Ui large(UiOptions::Sized(480, 800));
   EXPECT_EQ(large.Frame().TopBarHeight(), 46);
   EXPECT_EQ(large.TextHeight(), 36);
-  Ui middle(UiOptions{320, 480});
+  Ui middle(UiOptions::Sized(320, 480));
   EXPECT_EQ(middle.TextHeight(), 24);
 }
 
@@ -56,6 +56,21 @@ TEST(PhoneFrameGeometry, TheTopBarShowsTheActiveCaptionAndFullScreenShowsTheWind
   const Canvas& full = ui.RenderScreen();
   EXPECT_EQ(full.ColorAt(120, 5), Rgb(255, 255, 255));
   EXPECT_EQ(full.ColorAt(120, 315), Rgb(255, 255, 255));
+}
+
+TEST(PhoneFrameGeometry, DialogsKeepTheirPlacementWhenTheScreenRotates) {
+  Ui ui;
+  Dialog framed(ui, u"普通");
+  framed.CreateModeless();
+  Dialog full(ui, u"全屏");
+  full.CreateModeless();
+  EnterFullScreen(full, true);
+  ui.Rotate();
+  EXPECT_EQ(full.WindowRect(), (Rect{0, 0, 320, 240}));
+  EnterFullScreen(full, false);
+  ui.Rotate();
+  EXPECT_EQ(framed.WindowRect(), (Rect{0, 23, 240, 297}));
+  EXPECT_EQ(full.WindowRect(), (Rect{0, 23, 240, 297}));
 }
 
 TEST(PhoneFrameGeometry, TheInputPanelSitsAboveTheMenuBar) {
