@@ -19,6 +19,7 @@ class MemoryFiles : public tarvo::FileAccess {
     return true;
   }
   bool Append(tarvo::WStringView, std::string_view) override { return false; }
+  std::unique_ptr<tarvo::FileWriter> OpenForWriting(tarvo::WStringView) override { return nullptr; }
   bool FileExists(tarvo::WStringView path) override { return files_.count(tarvo::WString(path)); }
   bool FolderExists(tarvo::WStringView) override { return true; }
   std::optional<std::vector<tarvo::FolderEntry>> ListFolder(tarvo::WStringView) override {

@@ -102,7 +102,9 @@ TEST(ProbeVideo, SokuEntryReportsSkippedPages) {
 TEST_F(ProbeWithDevice, HostsComeFromTheProfileUnlessAFlagGivesThem) {
   ProbeRun profile = Probe({"--device", dir_.Path(), "soku", "guide", Data("soku/guide_page.html")});
   ASSERT_EQ(profile.code, kExitOk) << profile.err;
-  EXPECT_EQ(Json(profile)["links"][0], "http://127.0.0.1:28082/va/2009");
+  const std::string sokuBase = Device::Open(dir_.Path())->Profile().Server("SokuBase");
+  ASSERT_FALSE(sokuBase.empty());
+  EXPECT_EQ(Json(profile)["links"][0], sokuBase + "/va/2009");
   ProbeRun flag = Probe({"--device", dir_.Path(), "soku", "guide", Data("soku/guide_page.html"),
                        "--soku-base", "http://so.test"});
   EXPECT_EQ(Json(flag)["links"][0], "http://so.test/va/2009");
