@@ -223,7 +223,8 @@ TEST(LauncherScreens, EveryClassOrientationAndTemplate) {
         IniFile(device->Files()).WriteInt(u"TemplateStyle", u"style", style,
                                           u"\\Program Files\\Tarvo\\temp\\TarvoConfig.ini");
         const int width = landscape ? h : w, height = landscape ? w : h;
-        testing::ScreenDriver driver(width, height);
+        auto driverOwner = std::make_unique<testing::ScreenDriver>(width, height);
+        testing::ScreenDriver& driver = *driverOwner;
         CTarvoApp app(*device, driver.GetUi());
         CTarvoDlg* shown = nullptr;
         bool done = false;
@@ -247,6 +248,7 @@ TEST(LauncherScreens, EveryClassOrientationAndTemplate) {
                                                        app.Layout->IconRects()[0].top - app.Layout->BandHeight() + 20))
             << name;
         driver.GetUi().Quit();
+        driverOwner.reset();  // joins the UI thread before the app goes
       }
     }
   }

@@ -27,8 +27,10 @@ WString NumberText(int64_t value, char16_t conversion) {
     case u'X':
       return Digits(static_cast<uint32_t>(value), 16, true);
     default:
-      if (value < 0) return u"-" + Digits(0 - static_cast<uint64_t>(value), 10, false);
-      return Digits(static_cast<uint64_t>(value), 10, false);
+      if (value >= 0) return Digits(static_cast<uint64_t>(value), 10, false);
+      WString negative = Digits(0 - static_cast<uint64_t>(value), 10, false);
+      negative.insert(negative.begin(), u'-');
+      return negative;
   }
 }
 
