@@ -11,6 +11,22 @@ bool BackgroundJobs::Start(const std::string& name, WorkerThread::Body body) {
   return worker->Start(std::move(body));
 }
 
+void BackgroundJobs::Define(const std::string& name, WorkerThread::Body body) {
+  std::lock_guard<std::mutex> guard(mutex_);
+  bodies_[name] = std::move(body);
+}
+
+bool BackgroundJobs::StartDefined(const std::string& name) {
+  WorkerThread::Body body;
+  {
+    std::lock_guard<std::mutex> guard(mutex_);
+    auto found = bodies_.find(name);
+    if (found == bodies_.end()) return false;
+    body = found->second;
+  }
+  return Start(name, std::move(body));
+}
+
 bool BackgroundJobs::IsRunning(const std::string& name) const {
   std::lock_guard<std::mutex> guard(mutex_);
   auto found = jobs_.find(name);

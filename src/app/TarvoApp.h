@@ -3,6 +3,7 @@
 // screen metrics, the fixed paths, the launcher items and their document,
 // the grid layout, the picture decoder, the background jobs), start-up and
 // the exit sequence around the launcher dialog.
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -21,6 +22,9 @@ namespace tarvo {
 inline constexpr char16_t kConfigComment[] =
     u";此文件用来保存Tarvo的一些配置信息，擅自删改将导致程序异常!";
 inline constexpr char16_t kUnsupportedScreen[] = u"不支持的分辨率。";
+// Background jobs that other parts of the program start by name.
+inline constexpr char kUpdateCheckJob[] = "update-check";
+inline constexpr char kJokeSyncJob[] = "joke-sync";
 
 class CTarvoApp {
  public:
@@ -63,6 +67,7 @@ class CTarvoApp {
   WString DeviceVersion;
   bool IsV9Device = false;
   std::vector<WString> Keywords;  // the shared search-keyword list
+  std::atomic<bool> JokeUpdateInProgress{false};  // the joke reader's own update runs
   BackgroundJobs Jobs;
 
  private:

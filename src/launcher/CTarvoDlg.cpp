@@ -25,6 +25,11 @@ CTarvoDlg::CTarvoDlg(CTarvoApp& app) : ui::Dialog(app.GetUi(), u"Tarvo"), app_(a
   });
 }
 
+CTarvoDlg::~CTarvoDlg() {
+  if (connectionListener_ != 0)
+    app_.GetDevice().Connections().RemoveStatusListener(connectionListener_);
+}
+
 void CTarvoDlg::RegisterTool(WStringView title, Tool tool) { tools_[WString(title)] = std::move(tool); }
 
 bool CTarvoDlg::NormalTemplate() { return app_.TemplateStyle() == 0; }
@@ -53,6 +58,11 @@ bool CTarvoDlg::LoadBackground() {
 bool CTarvoDlg::OnInitDialog() {
   ui::Ui& ui = GetUi();
   connectionMessage_ = ui.RegisterWindowMessage("CONNMGR_STATUS_CHANGE_NOTIFICATION_MSG");
+  // The connection manager posts status changes to the launcher's window.
+  connectionListener_ = app_.GetDevice().Connections().AddStatusListener(
+      [&ui, handle = Handle(), message = connectionMessage_](uint32_t status) {
+        ui.PostMessage(handle, message, status, 0);
+      });
   ScreenMetrics& metrics = app_.Metrics;
   metrics.TopBarHeight = WindowRect().top;
   metrics.BottomBarHeight = ui.ScreenHeight() - WindowRect().bottom;
@@ -229,6 +239,16 @@ void CTarvoDlg::ComeForward() {
   ui::EnterFullScreen(*this, true);
 }
 
+void CTarvoDlg::OnConnectionStatus(uint32_t status) {
+  if (status != kConnectionStatusConnected) return;
+  auto type = GetConnectionType(app_.GetDevice().Connections());
+  if (!type || *type == kVoiceConnection) return;
+  if (GetUi().ActiveWindow() == this && !app_.Jobs.IsRunning(kUpdateCheckJob))
+    app_.Jobs.StartDefined(kUpdateCheckJob);
+  if (!app_.JokeUpdateInProgress && !app_.Jobs.IsRunning(kJokeSyncJob))
+    app_.Jobs.StartDefined(kJokeSyncJob);
+}
+
 bool CTarvoDlg::OnKeyDown(int key) {
   if (key == ui::keys::kEnd) {
     Minimise();
@@ -258,7 +278,7 @@ void CTarvoDlg::OnSettingChange(ui::SettingChange change) {
 
 intptr_t CTarvoDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
   if (message == connectionMessage_ && connectionMessage_ != 0) {
-    if (onConnectionStatus) onConnectionStatus(static_cast<uint32_t>(wParam));
+    OnConnectionStatus(static_cast<uint32_t>(wParam));
     return 0;
   }
   return ui::Dialog::OnMessage(message, wParam, lParam);

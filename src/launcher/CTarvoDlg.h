@@ -23,6 +23,7 @@ class CTarvoDlg : public ui::Dialog {
   static constexpr int kSpringPauseMs = 10;
 
   explicit CTarvoDlg(CTarvoApp& app);
+  ~CTarvoDlg() override;
 
   // Tools open by their exact title; later screens add theirs here.
   using Tool = std::function<void()>;
@@ -40,8 +41,9 @@ class CTarvoDlg : public ui::Dialog {
   bool IsMinimised() const { return minimised_; }
   const ui::Rect& TickerRect() const { return tickerRect_; }
   uint32_t ConnectionMessage() const { return connectionMessage_; }
-  // Called with the new status when the connection-status message arrives.
-  std::function<void(uint32_t status)> onConnectionStatus;
+  // A new connection that is not voice only starts the update check (when
+  // the launcher is in front) and the silent joke sync, unless they run.
+  void OnConnectionStatus(uint32_t status);
 
   bool OnInitDialog() override;
   void OnPaint(ui::Canvas& canvas) override;
@@ -80,6 +82,7 @@ class CTarvoDlg : public ui::Dialog {
   bool landscape_ = false;
   bool minimised_ = false;
   uint32_t connectionMessage_ = 0;
+  int connectionListener_ = 0;
 };
 
 }  // namespace tarvo

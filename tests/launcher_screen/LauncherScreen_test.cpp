@@ -256,3 +256,78 @@ TEST(LauncherScreens, EveryClassOrientationAndTemplate) {
 
 }  // namespace
 }  // namespace tarvo
+
+namespace tarvo {
+namespace {
+
+class ConnectionReactionTest : public ::testing::Test {
+ protected:
+  // A phone that is offline until a dial-up brings up dialResult.
+  void Launch(const std::string& dialResult) {
+    dir_.Write("phone/device.ini", "[Connectivity]\nStatus=\nDialResult=" + dialResult + "\nDialDelayMs=0\n");
+    device_ = Device::Open(dir_.File("phone"));
+    ASSERT_TRUE(device_);
+    // The template's pictures are not copied for an existing profile: give the launcher its background.
+    auto picture = Device::Open(dir_.File("template"))->Files().ReadAll(
+        u"\\Program Files\\Tarvo\\TarvoImage\\MainMenuBackImage.jpg");
+    ASSERT_TRUE(picture);
+    device_->Files().WriteAtomically(u"\\Program Files\\Tarvo\\TarvoImage\\MainMenuBackImage.jpg", *picture);
+    driver_ = std::make_unique<testing::ScreenDriver>();
+    app_ = std::make_unique<CTarvoApp>(*device_, driver_->GetUi());
+    app_->Jobs.Define(kUpdateCheckJob, [this](const std::atomic<bool>&) { ++updates_; });
+    app_->Jobs.Define(kJokeSyncJob, [this](const std::atomic<bool>&) { ++jokeSyncs_; });
+    driver_->Start([this] {
+      app_->InitInstance([this] {
+        CTarvoDlg launcher(*app_);
+        shown_ = &launcher;
+        const int code = launcher.DoModal();
+        shown_ = nullptr;
+        return code;
+      });
+    });
+    ASSERT_TRUE(driver_->WaitFor([this] { return shown_ != nullptr && shown_->IsVisible(); }));
+  }
+  void TearDown() override {
+    if (driver_) {
+      driver_->GetUi().Quit();
+      driver_.reset();
+    }
+  }
+  testing::TempDir dir_;
+  std::unique_ptr<Device> device_;
+  std::unique_ptr<testing::ScreenDriver> driver_;
+  std::unique_ptr<CTarvoApp> app_;
+  CTarvoDlg* shown_ = nullptr;
+  std::atomic<int> updates_{0};
+  std::atomic<int> jokeSyncs_{0};
+};
+
+TEST_F(ConnectionReactionTest, ANewDataConnectionStartsTheUpdateCheckAndJokeSync) {
+  Launch("2,2,0x10");
+  device_->Connections().EstablishConnection(ConnectionDestination::Internet);
+  EXPECT_TRUE(driver_->WaitFor([this] { return updates_ == 1 && jokeSyncs_ == 1; }));
+}
+
+TEST_F(ConnectionReactionTest, AVoiceOnlyLinkStartsNothing) {
+  Launch("1,8,0x10");
+  device_->Connections().EstablishConnection(ConnectionDestination::Internet);
+  // The status message has been handled once the dial's post has gone through the loop.
+  EXPECT_TRUE(driver_->WaitFor([this] { return !device_->Connections().DetailedStatus().empty(); }));
+  driver_->Sync();
+  app_->Jobs.StopAll();  // joins any job that was started
+  EXPECT_EQ(updates_, 0);
+  EXPECT_EQ(jokeSyncs_, 0);
+}
+
+TEST_F(ConnectionReactionTest, AJokeUpdateUnderWayIsLeftAlone) {
+  Launch("2,2,0x10");
+  app_->JokeUpdateInProgress = true;
+  device_->Connections().EstablishConnection(ConnectionDestination::Internet);
+  EXPECT_TRUE(driver_->WaitFor([this] { return updates_ == 1; }));
+  driver_->Sync();
+  app_->Jobs.StopAll();
+  EXPECT_EQ(jokeSyncs_, 0);
+}
+
+}  // namespace
+}  // namespace tarvo

@@ -76,16 +76,13 @@ std::vector<ConnectionEntry> Connectivity::DetailedStatus() const {
 uint32_t Connectivity::Dial() {
   std::this_thread::sleep_for(dialDelay_);  // the link takes a moment to come up
   uint32_t status = kConnectionStatusDisconnected;
-  std::vector<Listener> listeners;
-  {
-    std::lock_guard<std::mutex> guard(mutex_);
-    if (!dialResult_.empty()) {
-      entries_.insert(entries_.end(), dialResult_.begin(), dialResult_.end());
-      status = kConnectionStatusConnected;
-    }
-    listeners = listeners_;
+  // Listeners are told under the lock, so one that was removed is never called.
+  std::lock_guard<std::mutex> guard(mutex_);
+  if (!dialResult_.empty()) {
+    entries_.insert(entries_.end(), dialResult_.begin(), dialResult_.end());
+    status = kConnectionStatusConnected;
   }
-  for (const auto& listener : listeners) listener(status);
+  for (const auto& listener : listeners_) listener.second(status);
   return status;
 }
 
@@ -100,9 +97,15 @@ void Connectivity::EstablishConnection(ConnectionDestination) {
   dialers_.emplace_back([this] { Dial(); });
 }
 
-void Connectivity::AddStatusListener(Listener listener) {
+int Connectivity::AddStatusListener(Listener listener) {
   std::lock_guard<std::mutex> guard(mutex_);
-  listeners_.push_back(std::move(listener));
+  listeners_.emplace_back(nextListener_, std::move(listener));
+  return nextListener_++;
+}
+
+void Connectivity::RemoveStatusListener(int id) {
+  std::lock_guard<std::mutex> guard(mutex_);
+  std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
 }
 
 }  // namespace tarvo

@@ -42,8 +42,10 @@ class Connectivity {
                                    std::chrono::milliseconds timeout);
   // The same without waiting for the outcome.
   void EstablishConnection(ConnectionDestination destination);
-  // Listeners hear every status change (from the dialling thread).
-  void AddStatusListener(Listener listener);
+  // Listeners hear every status change (from the dialling thread); the id
+  // given back removes the listener again.
+  int AddStatusListener(Listener listener);
+  void RemoveStatusListener(int id);
 
   // "type,subtype,status" entries separated by ";" (numbers decimal or 0x hex).
   static std::vector<ConnectionEntry> ParseEntries(std::string_view text);
@@ -59,7 +61,8 @@ class Connectivity {
   std::vector<ConnectionEntry> dialResult_;  // empty: dialling fails
   std::chrono::milliseconds dialDelay_;
   mutable std::mutex mutex_;
-  std::vector<Listener> listeners_;
+  std::vector<std::pair<int, Listener>> listeners_;
+  int nextListener_ = 1;
   std::vector<std::thread> dialers_;
 };
 
