@@ -4,6 +4,7 @@
 
 #include "app/TarvoApp.h"
 #include "launcher/CTarvoDlg.h"
+#include "launcher/StartShortcut.h"
 #include "platform/text/CodePage.h"
 #include "support/TempDir.h"
 #include "support/ui/ScreenDriver.h"
@@ -116,7 +117,7 @@ TEST_F(LauncherScreenTest, OneSmallMoveIsStillATapButTwoAreNot) {
 TEST_F(LauncherScreenTest, ExitEndsTheProgramButOnlyMinimisesOnV9) {
   Launch();
   ASSERT_TRUE(WaitForLauncher());
-  driver_->Tap(Point{90, 240});  // "退出", last of 14 items
+  driver_->Tap(Point{148, 240});  // "退出", last of 15 items (third in the fourth row)
   EXPECT_TRUE(driver_->WaitFor([this] { return finished_; }));
   EXPECT_EQ(result_, ui::kIdOk);
 }
@@ -205,6 +206,33 @@ TEST_F(LauncherScreenTest, RotationLaysTheGridOutAgainAtTheTop) {
   EXPECT_EQ(Offset(), 0);
   EXPECT_EQ(driver_->Invoke([this] { return app_->Layout->Columns(); }), 5);
   EXPECT_EQ(driver_->Invoke([this] { return app_->Layout->Margin(); }), 15);
+}
+
+TEST_F(LauncherScreenTest, TheStartMenuShortcutIsMadeOnceAndDeletedOnce) {
+  Launch();
+  ASSERT_TRUE(WaitForLauncher());
+  auto expectMessage = [this](WStringView text) {
+    auto box = driver_->WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, text);
+    EXPECT_EQ(box->caption, u"Tarvo");
+    driver_->AnswerMessageBox(ui::kOkCaption);
+    EXPECT_TRUE(driver_->WaitFor([this] { return launcher_ && driver_->GetUi().ActiveWindow() == launcher_; }));
+  };
+  auto run = [this](void (*operation)(CTarvoApp&)) {
+    driver_->GetUi().PostTask([this, operation] { operation(*app_); });
+  };
+  run(&CreateStartShortcut);
+  expectMessage(u"成功生成快捷方式！");
+  EXPECT_EQ(dir_.Read("phone/fs/Windows/Start Menu/Programs/Tarvo.lnk"), "\"\\Program Files\\Tarvo\\Tarvo.exe\"");
+  EXPECT_EQ(device_->GetRegistry().GetString(RegistryRoot::LocalMachine, kShortcutIconKey, u"Icon"),
+            u"\\Program Files\\Tarvo\\TarvoImage\\Tarvo.png");
+  run(&CreateStartShortcut);
+  expectMessage(u"已经有快捷方式了。");
+  run(&DeleteStartShortcut);
+  expectMessage(u"删除成功！");
+  run(&DeleteStartShortcut);
+  expectMessage(u"无效操作，未找到快捷方式！");
 }
 
 // Every resolution class in both orientations and both templates, saved

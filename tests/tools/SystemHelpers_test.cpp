@@ -127,6 +127,7 @@ TEST_F(DeviceHelpersTest, OrientationTogglesWithinItsPair) {
 
 TEST_F(DeviceHelpersTest, TaskManagerAndFolders) {
   ASSERT_TRUE(device_);
+  device_->Files().DeleteFile(u"\\Windows\\TaskMgr.exe");  // the template's placeholder
   EXPECT_FALSE(TaskManagerPresent(device_->Files()));
   device_->Files().WriteAtomically(u"\\windows\\taskmgr.exe", "");
   EXPECT_TRUE(TaskManagerPresent(device_->Files()));
