@@ -145,7 +145,12 @@ HttpOutcome HttpGet(const std::string& url, const HttpGetOptions& options,
       outcome = HttpOutcome::TimedOut;
       break;
     }
-    curl_multi_poll(multi, nullptr, 0, 20, nullptr);
+    // Wait as long as curl asks (it may hold data it has not handed out
+    // yet), but never long enough to miss a time-out of ours.
+    long wanted = -1;
+    curl_multi_timeout(multi, &wanted);
+    const int wait = wanted < 0 ? 20 : static_cast<int>(std::min<long>(wanted, 20));
+    if (wait > 0) curl_multi_poll(multi, nullptr, 0, wait, nullptr);
   }
   if (finished) {
     if (transfer.cancelled || result == CURLE_WRITE_ERROR) {
