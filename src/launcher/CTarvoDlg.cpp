@@ -145,7 +145,6 @@ void CTarvoDlg::PaintStrip(ui::Canvas& canvas, int bottom) {
 }
 
 void CTarvoDlg::OnPenDown(ui::Point point) {
-  selectedItem_ = 0;
   selectedItem_ = app_.Layout->HitTest(point.x, point.y, scrollOffset_);
   pressTime_ = GetUi().GetClock().NowMs();
   lastY_ = point.y;
