@@ -41,7 +41,7 @@ void DownloadToFile(WStringView url, FileAccess& files, WStringView filePath,
     std::unique_ptr<FileWriter> file;
     bool responded = false;
     HttpGetCallbacks callbacks;
-    callbacks.onResponse = [&](long) {
+    callbacks.onResponse = [&](long, long long) {
       responded = true;
       file = files.OpenForWriting(filePath);
       return file != nullptr;

@@ -1,5 +1,6 @@
 #include "net/HttpFetch.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "net/FetchUrl.h"
@@ -45,7 +46,10 @@ void HttpFetch::Run(WStringView url, FileAccess* files, WStringView filePath,
   size_t total = 0;
   HttpGetCallbacks callbacks;
   callbacks.onStatus = &TraceStatus;
-  callbacks.onResponse = [&](long) {
+  callbacks.onResponse = [&](long, long long length) {
+    // One allocation for an announced body; growing a large string step by
+    // step costs more in fresh pages than the transfer itself.
+    if (length > 0) ReserveBody(content_, static_cast<size_t>(std::min<long long>(length, kMaxContent)));
     if (files == nullptr) return true;
     file = files->OpenForWriting(filePath);
     fileFailed = file == nullptr;

@@ -1,8 +1,11 @@
 #include "platform/net/HttpTransport.h"
 
 #include <curl/curl.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <mutex>
 
 namespace tarvo {
@@ -38,12 +41,38 @@ struct Transfer {
     if (status >= 100 && status < 200) return true;  // an interim answer
     headersDone = true;
     Status(2, kResponseReceived);
-    if (callbacks->onResponse && !callbacks->onResponse(status)) cancelled = true;
+    curl_off_t length = -1;
+    curl_easy_getinfo(easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+    if (callbacks->onResponse && !callbacks->onResponse(status, length)) cancelled = true;
     return !cancelled;
   }
 
   void Status(int context, int status) const {
     if (callbacks->onStatus) callbacks->onStatus(context, status);
+  }
+
+  bool Read(std::string_view bytes) {
+    if (callbacks->onRead && !callbacks->onRead(bytes)) cancelled = true;
+    return !cancelled;
+  }
+
+  // Takes bytes from curl and hands out full reads, straight from curl's
+  // buffer where possible; only an incomplete read is kept back.
+  bool Take(std::string_view data) {
+    if (!pending.empty()) {
+      const size_t fill = std::min(options->readSize - pending.size(), data.size());
+      pending.append(data.substr(0, fill));
+      data.remove_prefix(fill);
+      if (pending.size() < options->readSize) return true;
+      if (!Read(pending)) return false;
+      pending.clear();
+    }
+    while (data.size() >= options->readSize) {
+      if (!Read(data.substr(0, options->readSize))) return false;
+      data.remove_prefix(options->readSize);
+    }
+    pending.assign(data);
+    return true;
   }
 
   // Hands out full reads; with flushAll also the shorter rest.
@@ -75,8 +104,7 @@ size_t OnBody(char* data, size_t size, size_t count, void* user) {
   const size_t bytes = size * count;
   transfer->lastActivity = Clock::now();
   if (!transfer->Respond()) return 0;
-  transfer->pending.append(data, bytes);
-  return transfer->Deliver(false) ? bytes : 0;
+  return transfer->Take(std::string_view(data, bytes)) ? bytes : 0;
 }
 
 int OnConnected(void* user, char*, char*, int, int) {
@@ -90,12 +118,24 @@ int OnConnected(void* user, char*, char*, int, int) {
 
 }  // namespace
 
+void ReserveBody(std::string& body, size_t size) {
+  body.reserve(size);
+  const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+  const auto begin = (reinterpret_cast<uintptr_t>(body.data()) + page - 1) & ~(page - 1);
+  const auto end = (reinterpret_cast<uintptr_t>(body.data()) + body.capacity()) & ~(page - 1);
+#ifdef MADV_POPULATE_WRITE
+  // Only a hint: older kernels refuse it and the pages fault in as usual.
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+#endif
+}
+
 HttpOutcome HttpGet(const std::string& url, const HttpGetOptions& options,
                     const HttpGetCallbacks& callbacks) {
   InitialiseCurlOnce();
   CURL* easy = curl_easy_init();
   CURLM* multi = curl_multi_init();
   Transfer transfer;
+  transfer.pending.reserve(options.readSize);
   transfer.options = &options;
   transfer.callbacks = &callbacks;
   transfer.easy = easy;

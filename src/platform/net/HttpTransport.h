@@ -33,13 +33,19 @@ enum class HttpOutcome {
 };
 
 struct HttpGetCallbacks {
-  // The response headers have arrived; false cancels.
-  std::function<bool(long status)> onResponse;
+  // The response headers have arrived; length is the announced body size,
+  // or -1 when the server did not say. False cancels.
+  std::function<bool(long status, long long length)> onResponse;
   // A read of the body; false cancels.
   std::function<bool(std::string_view bytes)> onRead;
   // Progress traces (connection made, response received, request complete).
   std::function<void(int context, int status)> onStatus;
 };
+
+// Makes room for a body of the given size in one allocation and asks the host
+// to map its pages now: touching a fresh page per 4 KiB one fault at a time
+// costs more than the transfer of a large body itself.
+void ReserveBody(std::string& body, size_t size);
 
 HttpOutcome HttpGet(const std::string& url, const HttpGetOptions& options,
                     const HttpGetCallbacks& callbacks);
