@@ -19,6 +19,8 @@ struct ScreenMetrics {
   int InputPanelHeight = 80;
   int ResolutionClass = 1;
   int IconSize = 45;
+  // The page buttons' colour style; -1 until a tool screen reads it.
+  int PageButtonStyle = -1;
 };
 
 // The resolution class (1 to 7) of a screen, by the product of its sides, so

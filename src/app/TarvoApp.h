@@ -64,6 +64,10 @@ class CTarvoApp {
   std::unique_ptr<LauncherDocument> Document;
   std::unique_ptr<GridLayout> Layout;
   std::unique_ptr<ui::ImagingFactory> ImagingFactory;
+  ui::Canvas BackgroundBitmap;  // the launcher's background picture
+  // The settings screens changed the items; the launcher lays its grid out
+  // again and clears this when the settings hub has closed.
+  bool LauncherChanged = false;
   WString DeviceVersion;
   bool IsV9Device = false;
   std::vector<WString> Keywords;  // the shared search-keyword list

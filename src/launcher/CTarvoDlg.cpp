@@ -2,6 +2,7 @@
 
 #include "launcher/ItemStart.h"
 #include "launcher/LauncherFrame.h"
+#include "launcher/settings/CPersonalSet.h"
 #include "net/Connection.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Ui.h"
@@ -16,6 +17,18 @@ constexpr size_t kPathCapacity = 260;
 }  // namespace
 
 CTarvoDlg::CTarvoDlg(CTarvoApp& app) : ui::Dialog(app.GetUi(), u"Tarvo"), app_(app) {
+  RegisterTool(u"设置", [this] {
+    CPersonalSet(app_).DoModal();
+    if (!IsCreated()) return;
+    if (app_.LauncherChanged) {
+      Relayout();
+      app_.LauncherChanged = false;
+    }
+    // The background may have changed too: draw the grid afresh either way.
+    frameCache_.reset();
+    ui::EnterFullScreen(*this, true);
+    Invalidate();
+  });
   RegisterTool(u"退出", [this] {
     if (app_.IsV9Device) {
       Minimise();
@@ -45,7 +58,7 @@ bool CTarvoDlg::LoadBackground() {
     if (!files.FileExists(path)) {
       ui::MessageBox(GetUi(), kBackgroundMissing, u"Tarvo", ui::kMbOk);
     } else if (auto picture = app_.ImagingFactory->Load(path)) {
-      background_ = std::move(*picture);
+      app_.BackgroundBitmap = std::move(*picture);
       return true;
     } else {
       ui::MessageBox(GetUi(), kBackgroundBroken, u"Tarvo", ui::kMbOk);
@@ -103,7 +116,7 @@ void CTarvoDlg::RenderFrameCacheIfNeeded() {
   FrameInputs inputs;
   inputs.layout = app_.Layout.get();
   inputs.items = &app_.LauncherItems;
-  inputs.background = &background_;
+  inputs.background = &app_.BackgroundBitmap;
   inputs.font = &GetUi().NormalFont();
   inputs.versionText = versionText_;
   inputs.width = app_.Metrics.ScreenWidth;

@@ -65,7 +65,6 @@ class CTarvoDlg : public ui::Dialog {
 
   CTarvoApp& app_;
   std::map<WString, Tool> tools_;
-  ui::Canvas background_;
   std::optional<ui::Canvas> frameCache_;
   WString versionText_;
   int scrollOffset_ = 0;

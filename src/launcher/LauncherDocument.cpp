@@ -74,6 +74,31 @@ bool LauncherDocument::RemoveItemElement(WStringView title) {
   return false;
 }
 
+namespace {
+
+TiXmlElement* ChildElementAt(TiXmlElement* root, size_t index) {
+  TiXmlElement* element = root ? root->FirstChildElement() : nullptr;
+  for (; element && index > 0; --index) element = element->NextSiblingElement();
+  return element;
+}
+
+}  // namespace
+
+bool LauncherDocument::RemoveItemElementAt(size_t index) {
+  TiXmlElement* element = ChildElementAt(file_.Root(), index);
+  return element && file_.Root()->RemoveChild(element);
+}
+
+bool LauncherDocument::SwapItemElementWithNext(size_t index) {
+  TiXmlElement* root = file_.Root();
+  TiXmlElement* element = ChildElementAt(root, index);
+  TiXmlElement* next = element ? element->NextSiblingElement() : nullptr;
+  if (next == nullptr) return false;
+  // Put a copy of the later element in front of the earlier one.
+  if (root->InsertBeforeChild(element, *next) == nullptr) return false;
+  return root->RemoveChild(next);
+}
+
 void LauncherDocument::RemoveAllItemElements() {
   TiXmlElement* root = file_.Root();
   while (root && root->FirstChildElement()) root->RemoveChild(root->FirstChildElement());

@@ -32,6 +32,11 @@ class LauncherDocument {
   void AppendItemElement(const LauncherItem& item);
   // Removes the first "a" whose first attribute equals the title.
   bool RemoveItemElement(WStringView title);
+  // Positional edits, matching the positional reading: the element at index
+  // among the root's child elements. False when there is none (or nothing
+  // to swap with); the document is unchanged then.
+  bool RemoveItemElementAt(size_t index);
+  bool SwapItemElementWithNext(size_t index);
   void RemoveAllItemElements();
   bool Save();
   XmlListFile& File() { return file_; }

@@ -19,6 +19,11 @@ class CImageButtonEx : public ui::Button {
   // is given) decoded; a picture that does not decode is left out.
   bool SetImage(std::unique_ptr<ui::ImagingFactory>& factory, FileAccess& files, WStringView normalPath,
                 WStringView pressedPath = {});
+  void ClearImages() {
+    normal_.reset();
+    pressed_.reset();
+    Invalidate();
+  }
   bool HasNormalImage() const { return normal_.has_value(); }
   bool HasPressedImage() const { return pressed_.has_value(); }
   void SetBackground(ui::Color color) { background_ = color; Invalidate(); }

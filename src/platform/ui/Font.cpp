@@ -192,8 +192,11 @@ std::vector<Font::Span> Font::WrapSpans(WStringView text, int width) const {
       while (fit > 1 && fit < rest.size() && IsClosingPunctuation(rest[fit])) --fit;
       size_t length = fit;
       if (fit < rest.size()) {
+        // Break at the last blank after the line's first word; leading
+        // blanks (an indented paragraph) stay with the text they indent.
         size_t space = rest.substr(0, fit).rfind(u' ');
-        if (space != WStringView::npos && space > 0) {
+        const size_t content = rest.find_first_not_of(u' ');
+        if (space != WStringView::npos && content != WStringView::npos && space > content) {
           fit = space + 1;
           length = space;
         }

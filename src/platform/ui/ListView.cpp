@@ -133,7 +133,14 @@ void ListView::Select(int row, bool notify) {
   if (notify) NotifyParent(kSelectionChanged);
 }
 
+void ListView::SetRowHeight(int height) {
+  fixedRowHeight_ = std::max(0, height);
+  ScrollBy(0);
+  Invalidate();
+}
+
 int ListView::RowHeight() const {
+  if (fixedRowHeight_ > 0) return fixedRowHeight_;
   int text = GetFont().Height() + 4;
   if (images_ != nullptr) return std::max(text, images_->Height() + 2);
   return text;

@@ -64,6 +64,8 @@ class ListView : public Window {
   void SetSelected(int row);
   int FocusedRow() const { return focusedRow_; }
 
+  // A fixed row height; 0 (the default) sizes rows by font and image list.
+  void SetRowHeight(int height);
   int RowHeight() const;
   int HeaderHeight() const;
   Rect RowRect(int row) const;
@@ -119,6 +121,7 @@ class ListView : public Window {
   CustomDraw customDraw_;
   bool showHeader_ = true;
   bool fullRowSelect_ = true;
+  int fixedRowHeight_ = 0;
   int selected_ = -1;
   int focusedRow_ = -1;
   int scrollY_ = 0;

@@ -58,6 +58,10 @@ TEST_F(FontTest, WrappingBreaksAtLineEndsSpacesAndOverflow) {
   ASSERT_EQ(words.size(), 2u);
   EXPECT_EQ(words[0], u"hello");
   EXPECT_EQ(words[1], u"world");
+  // An indented paragraph keeps its indent on the line with its first words.
+  auto indented = font.WrapLines(u"  恒恒恒恒", 3 * w);
+  ASSERT_EQ(indented.size(), 2u);
+  EXPECT_EQ(indented[0].substr(0, 3), u"  恒");
 }
 
 TEST_F(FontTest, AWidthTooSmallForOneCharacterStillMakesProgress) {
