@@ -88,6 +88,20 @@ class SettingsFixture : public ::testing::Test {
     ASSERT_TRUE(point.has_value()) << "no row " << row << " in list " << listId;
     driver_->Tap(*point);
   }
+  // Taps the rows with these names one after another in the file chooser
+  // (folders first, then the file).
+  void ChooseInFileChooser(const std::vector<WString>& names) {
+    for (const WString& name : names) {
+      auto rows = driver_->ListRows(200);
+      ASSERT_TRUE(rows.has_value()) << "no file chooser";
+      auto at = std::find_if(rows->begin(), rows->end(), [&](const auto& row) {
+        return row.at(0) == name || row.at(0) == u"[" + name + u"]";  // folders show in brackets
+      });
+      ASSERT_NE(at, rows->end()) << "no entry " << ToUtf8(name);
+      TapRow(200, static_cast<int>(at - rows->begin()));
+      driver_->Sync();
+    }
+  }
   // Expects a message box with this text (and caption when given) and answers it.
   void ExpectBox(WStringView text, WStringView answer = ui::kOkCaption, WStringView caption = {}) {
     auto box = driver_->WaitForMessageBox();
