@@ -61,6 +61,7 @@ class Edit : public Window {
   WString Shown() const;
   std::vector<Font::Span> Layout() const;
   size_t PositionAt(Point point) const;
+  void ClampCaret();
   void EnsureCaretVisible();
   void Changed();
   void EraseAt(size_t position);

@@ -180,6 +180,13 @@ TEST(Edits, PasteInsertsTheClipboardAtTheCaretWithinTheLimit) {
   driver.Key(keys::kPaste);
   EXPECT_EQ(driver.ControlText(kEditId), WString(u"a一二三b"));
   EXPECT_EQ(driver.Invoke([&] { return edit->Caret(); }), 4u);
+  // Text replaced behind the edit's back leaves no caret past its end.
+  driver.Invoke([&] { static_cast<Window*>(edit)->SetText(u""); });
+  driver.Type(u"x");
+  driver.Key(keys::kLeft);
+  driver.Key(keys::kDelete);
+  driver.Type(u"y");
+  EXPECT_EQ(driver.ControlText(kEditId), WString(u"y"));
 }
 
 TEST(Edits, MultiLineTextWrapsAndScrollsToKeepTheCaretInView) {
