@@ -5,6 +5,9 @@
 #include "launcher/settings/CMainMenuSet.h"
 #include "launcher/settings/CMainMenuTemplate.h"
 #include "settings/SettingsFixture.h"
+#include "tools/screens/CDownloadManager.h"
+#include "tools/screens/CKeyManager.h"
+#include "tools/screens/CTarvoProgress.h"
 
 namespace tarvo::testing {
 namespace {
@@ -42,6 +45,37 @@ TEST_P(ScreensLook, EveryScreenDraws) {
   driver_->Key(ui::keys::kEscape);
   ASSERT_TRUE(driver_->WaitForDialog(u"设置"));
   EXPECT_FALSE(driver_->GetUi().IsWaitCursor());
+  TapColumnButton(u"返回");
+  ASSERT_TRUE(driver_->WaitFor([this] { return driver_->GetUi().ActiveWindow() == launcher_; }));
+
+  // The shared tool screens, opened as a tool screen (out of full screen) would.
+  driver_->Invoke([this] { app_->Keywords = {u"天气预报", u"新闻联播", u"一个非常非常非常非常非常非常长的搜索关键词"}; });
+  driver_->GetUi().PostTask([this] {
+    ui::EnterFullScreen(*launcher_, false);
+    CKeyManager(*app_).DoModal();
+    ui::EnterFullScreen(*launcher_, false);
+    CDownloadManager(*app_, {{u"第1段", u"http://x.test/1"}, {u"第2段", u"http://x.test/2"}}).DoModal();
+    ui::ProgressBar* bar = nullptr;
+    CTarvoProgress progress(driver_->GetUi(), [&bar](CTarvoProgress& window) {
+      bar->Create(&window, ui::Rect{20, 100, window.ClientRect().right - 20, 120});
+      bar->SetRange(0, 100);
+      bar->SetPos(40);
+    });
+    ui::ProgressBar progressBar;  // goes before the window it sits in
+    bar = &progressBar;
+    progress.DoModal();
+  });
+  ASSERT_TRUE(driver_->WaitForDialog(CKeyManager::kCaption));
+  TapRow(CKeyManager::kListId, 1);
+  SaveScreen("keywords-" + size);
+  driver_->Key(ui::keys::kEscape);
+  ASSERT_TRUE(driver_->WaitForDialog(CDownloadManager::kCaption));
+  TapRow(CDownloadManager::kListId, 0);
+  SaveScreen("downloads-" + size);
+  driver_->Key(ui::keys::kEscape);
+  ASSERT_TRUE(driver_->WaitFor([this] { return driver_->GetUi().ActiveWindow() != nullptr &&
+                                               driver_->GetUi().ActiveWindow()->ClientRect().Height() == driver_->GetUi().ScreenHeight(); }));
+  SaveScreen("progress-" + size);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ScreensLook, ::testing::Values(std::pair{240, 320}, std::pair{480, 800}));
