@@ -284,7 +284,8 @@ void CTarvoDlg::OnSettingChange(ui::SettingChange change) {
     scrollOffset_ = 0;
     if (!NormalTemplate()) KillTimer(kTickerTimer);
   }
-  ui::EnterFullScreen(*this, true);
+  // Only in front: a tool screen open over the launcher keeps its bars.
+  if (GetUi().ActiveWindow() == this) ui::EnterFullScreen(*this, true);
   Invalidate();
 }
 

@@ -258,3 +258,35 @@ TEST_F(ItemEditor, TheButtonsSitAtTheBottomOfTheDialogAboveTheMenuBar) {
 
 }  // namespace
 }  // namespace tarvo::testing
+
+namespace tarvo::testing {
+namespace {
+
+class ItemEditorRotation : public SettingsFixture {};
+
+TEST_F(ItemEditorRotation, AfterARotationTheListAndButtonsFitTheNewScreen) {
+  Launch(240, 320);
+  OpenHub();
+  TapColumnButton(u"主界面设置");
+  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuSet::kCaption));
+  driver_->Invoke([this] { driver_->GetUi().Rotate(); });
+  driver_->Sync();
+  const auto shown = driver_->Invoke([this] {
+    ui::Window* editor = driver_->GetUi().ActiveWindow();
+    auto* list = dynamic_cast<ui::ListView*>(editor->FindChild(CMainMenuSet::kListId));
+    return std::tuple{editor->ScreenRect(), editor->FindChild(CMainMenuSet::kDefaultId)->ScreenRect(),
+                      list->ColumnWidth(0), app_->Metrics.ScrollBarWidth};
+  });
+  EXPECT_EQ(std::get<0>(shown).Width(), 320);
+  EXPECT_EQ(std::get<1>(shown).bottom, std::get<0>(shown).bottom);
+  EXPECT_EQ(std::get<2>(shown), 320 - std::get<3>(shown));
+  // The full-screen hub and launcher below do not take the editor's top bar away.
+  EXPECT_TRUE(driver_->Invoke([this] { return driver_->GetUi().Frame().TaskbarShown(); }));
+  SaveScreen("items-320x240");
+  driver_->Key(ui::keys::kEscape);
+  ASSERT_TRUE(driver_->WaitForDialog(u"设置"));
+  EXPECT_FALSE(driver_->Invoke([this] { return driver_->GetUi().Frame().TaskbarShown(); }));
+}
+
+}  // namespace
+}  // namespace tarvo::testing

@@ -46,6 +46,8 @@ void CButtonStyleSet::PlaceControls() {
   const int labelHeight = app_.Metrics.TextHeight * 3 / 2;
   label_.MoveWindow(ui::Rect{0, 0, client.right, labelHeight});
   list_.MoveWindow(ui::Rect{0, labelHeight, client.right, client.bottom});
+  // One column as wide as the screen less the scroll bar, also after a rotation.
+  list_.SetColumnWidth(0, GetUi().ScreenWidth() - app_.Metrics.ScrollBarWidth);
 }
 
 void CButtonStyleSet::OnSize() { PlaceControls(); }

@@ -57,6 +57,8 @@ void CMainMenuSet::PlaceControls() {
   const auto rects = BottomButtonRow(client, static_cast<int>(buttons_.size()), 3 * app_.Metrics.CharWidth,
                                      app_.Metrics.ButtonHeight);
   list_.MoveWindow(ui::Rect{0, 0, client.right, rects[0].top});
+  // One column as wide as the screen less the scroll bar, also after a rotation.
+  list_.SetColumnWidth(0, GetUi().ScreenWidth() - app_.Metrics.ScrollBarWidth);
   for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->MoveWindow(rects[i]);
 }
 

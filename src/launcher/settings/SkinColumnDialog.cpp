@@ -59,7 +59,8 @@ void SkinColumnDialog::OnActivate(bool active) {
 
 void SkinColumnDialog::OnSettingChange(ui::SettingChange change) {
   ui::Dialog::OnSettingChange(change);
-  ui::EnterFullScreen(*this, true);
+  // Only in front: a screen opened over the hub keeps the bars it needs.
+  if (GetUi().ActiveWindow() == this) ui::EnterFullScreen(*this, true);
   PlaceButtons();
   Invalidate();
 }
