@@ -159,7 +159,6 @@ HttpOutcome HttpGet(const std::string& url, const HttpGetOptions& options,
   curl_easy_setopt(easy, CURLOPT_PREREQFUNCTION, &OnConnected);
   curl_easy_setopt(easy, CURLOPT_PREREQDATA, &transfer);
   curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, 102400L);  // fewer, larger receives
   curl_multi_add_handle(multi, easy);
 
   HttpOutcome outcome = HttpOutcome::Completed;
