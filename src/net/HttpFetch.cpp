@@ -5,6 +5,7 @@
 
 #include "net/FetchUrl.h"
 #include "platform/device/DebugOutput.h"
+#include "platform/net/BodyMemory.h"
 #include "platform/net/HttpTransport.h"
 
 namespace tarvo {

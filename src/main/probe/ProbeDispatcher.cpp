@@ -124,7 +124,10 @@ int RunProbe(const std::vector<std::string>& rawArgs, std::ostream& out, std::os
   if (auto page = context.args.TakeOption("--codepage")) context.codePage = *page;
   if (auto dir = context.args.TakeOption("--device")) context.deviceDir = *dir;
   if (context.args.TakeFlag("--debug")) SetDebugOutput(true);
-  if (!IsSupportedCodePage(context.codePage)) {
+  // The default code page is the one the whole program relies on and is not
+  // checked: opening its converters up front costs more than many commands
+  // take, and those that convert text open them when they first do.
+  if (context.codePage != kDefaultCodePage && !IsSupportedCodePage(context.codePage)) {
     err << "tarvo-probe: unknown code page '" << context.codePage << "'\n";
     return kExitUsage;
   }

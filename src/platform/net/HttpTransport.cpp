@@ -1,11 +1,8 @@
 #include "platform/net/HttpTransport.h"
 
 #include <curl/curl.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <mutex>
 
 namespace tarvo {
@@ -118,17 +115,6 @@ int OnConnected(void* user, char*, char*, int, int) {
 
 }  // namespace
 
-void ReserveBody(std::string& body, size_t size) {
-  body.reserve(size);
-  const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-  const auto begin = (reinterpret_cast<uintptr_t>(body.data()) + page - 1) & ~(page - 1);
-  const auto end = (reinterpret_cast<uintptr_t>(body.data()) + body.capacity()) & ~(page - 1);
-#ifdef MADV_POPULATE_WRITE
-  // Only a hint: older kernels refuse it and the pages fault in as usual.
-  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-#endif
-}
-
 HttpOutcome HttpGet(const std::string& url, const HttpGetOptions& options,
                     const HttpGetCallbacks& callbacks) {
   InitialiseCurlOnce();
@@ -159,7 +145,6 @@ HttpOutcome HttpGet(const std::string& url, const HttpGetOptions& options,
   curl_easy_setopt(easy, CURLOPT_PREREQFUNCTION, &OnConnected);
   curl_easy_setopt(easy, CURLOPT_PREREQDATA, &transfer);
   curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, 102400L);  // fewer, larger receives
   curl_multi_add_handle(multi, easy);
 
   HttpOutcome outcome = HttpOutcome::Completed;

@@ -42,11 +42,6 @@ struct HttpGetCallbacks {
   std::function<void(int context, int status)> onStatus;
 };
 
-// Makes room for a body of the given size in one allocation and asks the host
-// to map its pages now: touching a fresh page per 4 KiB one fault at a time
-// costs more than the transfer of a large body itself.
-void ReserveBody(std::string& body, size_t size);
-
 HttpOutcome HttpGet(const std::string& url, const HttpGetOptions& options,
                     const HttpGetCallbacks& callbacks);
 
