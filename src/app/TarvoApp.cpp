@@ -23,6 +23,16 @@ void CTarvoApp::LoadItems() {
                     });
 }
 
+ui::ImagingFactory& CTarvoApp::Imaging() {
+  if (!ImagingFactory) ImagingFactory = std::make_unique<ui::ImagingFactory>(device_.Files());
+  return *ImagingFactory;
+}
+
+LauncherEditor CTarvoApp::ItemEditor() {
+  if (!Document) LoadItems();
+  return LauncherEditor(*Document, LauncherItems, DeviceFacts{ProgramDir, IsV9Device}, device_.Files());
+}
+
 bool CTarvoApp::CreateLayoutForScreen() {
   if (!MeasureScreen(Metrics, ui_.ScreenWidth(), ui_.ScreenHeight())) {
     ui::MessageBox(ui_, kUnsupportedScreen, u"Tarvo", ui::kMbOk | ui::kMbTopmost);

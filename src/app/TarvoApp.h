@@ -13,6 +13,7 @@
 #include "app/ScreenMetrics.h"
 #include "launcher/GridLayout.h"
 #include "launcher/LauncherDocument.h"
+#include "launcher/LauncherEditor.h"
 #include "platform/device/Device.h"
 #include "platform/ui/ImageCodec.h"
 #include "platform/ui/Ui.h"
@@ -46,6 +47,11 @@ class CTarvoApp {
   void LoadItems();
   int TemplateStyle();
   IniFile Config() { return IniFile(device_.Files(), device_.CodePage()); }
+  // The picture decoder, made on first use.
+  ui::ImagingFactory& Imaging();
+  // Edits of the launcher items and their file (the items are loaded first
+  // when they are not yet).
+  LauncherEditor ItemEditor();
 
   Device& GetDevice() { return device_; }
   ui::Ui& GetUi() { return ui_; }

@@ -29,6 +29,18 @@ void CSkinButton::SetBitmaps(std::optional<ui::Canvas> normal, std::optional<ui:
   Invalidate();
 }
 
+SkinButtons CreateSkinButtons(ui::Window* parent, const std::vector<WString>& captions, int firstId,
+                              ui::ImagingFactory& factory, WStringView programDir, int normalId, int pressedId) {
+  SkinButtons buttons;
+  for (size_t i = 0; i < captions.size(); ++i) {
+    auto button = std::make_unique<CSkinButton>();
+    button->Create(captions[i], ui::Rect{}, parent, firstId + static_cast<int>(i));
+    button->LoadBitmaps(factory, programDir, normalId, pressedId);
+    buttons.push_back(std::move(button));
+  }
+  return buttons;
+}
+
 bool CSkinButton::OnTapAndHold(ui::Point) {
   // The shell took the press as a gesture: no click follows.
   CancelPress();

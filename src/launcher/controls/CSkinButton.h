@@ -2,7 +2,9 @@
 // The caption button with a bitmap face: the normal or pressed bitmap on
 // white, stretched over the button, with the caption centred on it in black.
 // Pressed while the pen is down inside it; a tap-and-hold gives no click.
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/ui/Button.h"
 #include "platform/ui/ImageCodec.h"
@@ -32,5 +34,12 @@ class CSkinButton : public ui::Button {
   ui::Color textColor_ = ui::Rgb(0, 0, 0);
   ui::Color background_ = ui::Rgb(255, 255, 255);
 };
+
+using SkinButtons = std::vector<std::unique_ptr<CSkinButton>>;
+
+// One button per caption, ids from firstId on, all with the faces of the two
+// bitmap resources; the caller places them.
+SkinButtons CreateSkinButtons(ui::Window* parent, const std::vector<WString>& captions, int firstId,
+                              ui::ImagingFactory& factory, WStringView programDir, int normalId, int pressedId);
 
 }  // namespace tarvo

@@ -1,5 +1,7 @@
 #include "launcher/controls/RowStyle.h"
 
+#include <algorithm>
+
 #include "platform/ui/Theme.h"
 
 namespace tarvo {
@@ -24,16 +26,8 @@ RowStyle ToolRowStyle() {
 
 WString CutWithDots(const ui::Font& font, WStringView text, int maxWidth) {
   if (font.TextWidth(text) <= maxWidth) return WString(text);
-  const int room = maxWidth - font.TextWidth(kDots);
-  size_t keep = 0;
-  int width = 0;
-  while (keep < text.size()) {
-    const int next = font.TextWidth(text.substr(keep, 1));
-    if (width + next > room) break;
-    width += next;
-    ++keep;
-  }
-  return WString(text.substr(0, keep)) + kDots;
+  const int room = std::max(0, maxWidth - font.TextWidth(kDots));
+  return WString(text.substr(0, font.FitCount(text, room))) + kDots;
 }
 
 bool DrawStyledRow(ui::ListRowDraw& draw, const RowStyle& style) {

@@ -26,11 +26,10 @@ bool CButtonStyleSet::OnInitDialog() {
   list_.SetImageList(pictures_.get());
   const RowStyle style = SettingsRowStyle();
   list_.SetCustomDraw([style](ui::ListRowDraw& draw) { return DrawStyledRow(draw, style); });
-  if (!app_.ImagingFactory) app_.ImagingFactory = std::make_unique<ui::ImagingFactory>(app_.GetDevice().Files());
   for (size_t i = 0; i < kPageButtonStyles.size(); ++i) {
     int image = -1;
     const auto path = PageButtonStylePreview(static_cast<int>(i), metrics.ResolutionClass, app_.ProgramDir);
-    if (auto picture = path ? app_.ImagingFactory->Load(*path) : std::nullopt) image = pictures_->Add(*picture);
+    if (auto picture = path ? app_.Imaging().Load(*path) : std::nullopt) image = pictures_->Add(*picture);
     list_.InsertItem(static_cast<int>(i), kPageButtonStyles[i].name, image);
   }
   const int current = EnsurePageButtonStyle(app_.Metrics, app_.Config(), app_.ConfigPath);

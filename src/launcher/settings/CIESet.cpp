@@ -9,7 +9,6 @@ namespace {
 
 constexpr size_t kPathCapacity = 260;
 constexpr int kGap = 5;
-constexpr std::array<const char16_t*, 3> kButtonCaptions{u"查找", u"测试", u"保存"};
 
 }  // namespace
 
@@ -25,12 +24,7 @@ bool CIESet::OnInitDialog() {
   path_.Create(this, ui::Rect{}, kPathId);
   path_.SetLimitText(kPathCapacity - 1);
   path_.SetWindowText(app_.Config().ReadString(u"BrowserPath", u"path", u"", kPathCapacity, app_.ConfigPath));
-  if (!app_.ImagingFactory) app_.ImagingFactory = std::make_unique<ui::ImagingFactory>(app_.GetDevice().Files());
-  for (size_t i = 0; i < buttons_.size(); ++i) {
-    buttons_[i] = std::make_unique<CSkinButton>();
-    buttons_[i]->Create(kButtonCaptions[i], ui::Rect{}, this, kFindId + static_cast<int>(i));
-    buttons_[i]->LoadBitmaps(*app_.ImagingFactory, app_.ProgramDir, 182, 181);
-  }
+  buttons_ = CreateSkinButtons(this, {u"查找", u"测试", u"保存"}, kFindId, app_.Imaging(), app_.ProgramDir, 182, 181);
   note_.Create(this, kNote, ui::Rect{}, kNoteId, true);
   PlaceControls();
   GetUi().SetWaitCursor(false);

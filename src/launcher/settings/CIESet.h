@@ -1,9 +1,6 @@
 #pragma once
 // The browser setting: the path of the browser that web addresses open in,
 // with buttons to find it, try it and save it.
-#include <array>
-#include <memory>
-
 #include "app/TarvoApp.h"
 #include "launcher/controls/CSkinButton.h"
 #include "platform/ui/Dialog.h"
@@ -41,7 +38,7 @@ class CIESet : public ui::Dialog {
   CTarvoApp& app_;
   ui::Static label_;
   ui::Edit path_;
-  std::array<std::unique_ptr<CSkinButton>, 3> buttons_;
+  SkinButtons buttons_;
   ui::Static note_;
 };
 

@@ -1,6 +1,5 @@
 #include "launcher/settings/CMainMenuSet.h"
 
-#include "launcher/LauncherEditor.h"
 #include "launcher/controls/ButtonRow.h"
 #include "launcher/controls/RowStyle.h"
 #include "launcher/settings/TemplateSwitch.h"
@@ -12,7 +11,6 @@ namespace tarvo {
 namespace {
 
 constexpr size_t kPathCapacity = 260;
-constexpr std::array<const char16_t*, 5> kButtonCaptions{u"上移", u"下移", u"添加", u"删除", u"默认"};
 
 }  // namespace
 
@@ -29,7 +27,6 @@ bool CMainMenuSet::OnInitDialog() {
                             .AddSeparator()
                             .Add(u"返回", ui::kIdCancel));
   SetMenuBar(bar);
-  if (!app_.Document) app_.LoadItems();
   list_.Create(this, ui::Rect{}, kListId);
   list_.SetShowHeader(false);
   list_.SetFullRowSelect(true);
@@ -37,12 +34,8 @@ bool CMainMenuSet::OnInitDialog() {
   list_.InsertColumn(0, u"", app_.Metrics.ScreenWidth - app_.Metrics.ScrollBarWidth);
   const RowStyle style = SettingsRowStyle();
   list_.SetCustomDraw([style](ui::ListRowDraw& draw) { return DrawStyledRow(draw, style); });
-  if (!app_.ImagingFactory) app_.ImagingFactory = std::make_unique<ui::ImagingFactory>(app_.GetDevice().Files());
-  for (size_t i = 0; i < buttons_.size(); ++i) {
-    buttons_[i] = std::make_unique<CSkinButton>();
-    buttons_[i]->Create(kButtonCaptions[i], ui::Rect{}, this, kMoveUpId + static_cast<int>(i));
-    buttons_[i]->LoadBitmaps(*app_.ImagingFactory, app_.ProgramDir, kNormalBitmap, kPressedBitmap);
-  }
+  buttons_ = CreateSkinButtons(this, {u"上移", u"下移", u"添加", u"删除", u"默认"}, kMoveUpId, app_.Imaging(),
+                               app_.ProgramDir, kNormalBitmap, kPressedBitmap);
   PlaceControls();
   FillList();
   GetUi().SetWaitCursor(false);
@@ -101,9 +94,7 @@ bool CMainMenuSet::OnCommand(int id, int code) {
 
 void CMainMenuSet::Move(int step) {
   const bool up = step < 0;
-  LauncherEditor editor(*app_.Document, app_.LauncherItems, DeviceFacts{app_.ProgramDir, app_.IsV9Device},
-                        app_.GetDevice().Files());
-  switch (editor.Move(selected_, step)) {
+  switch (app_.ItemEditor().Move(selected_, step)) {
     case MoveOutcome::kNoSelection:
       Inform(up ? u"请选择一项再上移!" : u"请选择一项再下移!");
       return;
@@ -122,11 +113,9 @@ void CMainMenuSet::Move(int step) {
 }
 
 void CMainMenuSet::Delete() {
-  LauncherEditor editor(*app_.Document, app_.LauncherItems, DeviceFacts{app_.ProgramDir, app_.IsV9Device},
-                        app_.GetDevice().Files());
   const int row = selected_;
   int next = -1;
-  switch (editor.Delete(row, next)) {
+  switch (app_.ItemEditor().Delete(row, next)) {
     case DeleteOutcome::kNoSelection:
       // An earlier change in this visit still needs the launcher's relayout.
       Inform(u"请选择一项再删除!");
@@ -150,9 +139,7 @@ void CMainMenuSet::Add() {
   auto path = ui::ChooseFile(GetUi(), app_.GetDevice().Files(), options);
   // The phone's chooser has room for 259 characters; a longer path is no choice.
   if (!path || path->size() >= kPathCapacity) return;
-  LauncherEditor editor(*app_.Document, app_.LauncherItems, DeviceFacts{app_.ProgramDir, app_.IsV9Device},
-                        app_.GetDevice().Files());
-  const int row = list_.InsertItem(list_.ItemCount(), editor.Add(*path));
+  const int row = list_.InsertItem(list_.ItemCount(), app_.ItemEditor().Add(*path));
   list_.EnsureVisible(row);
   app_.LauncherChanged = true;
 }
@@ -163,9 +150,7 @@ void CMainMenuSet::RestoreDefaults() {
       ui::kIdYes)
     return;
   GetUi().SetWaitCursor(true);
-  LauncherEditor(*app_.Document, app_.LauncherItems, DeviceFacts{app_.ProgramDir, app_.IsV9Device},
-                 app_.GetDevice().Files())
-      .RestoreDefaults(app_.TemplateStyle());
+  app_.ItemEditor().RestoreDefaults(app_.TemplateStyle());
   FillList();
   app_.LauncherChanged = true;
   GetUi().SetWaitCursor(false);
@@ -180,7 +165,7 @@ void CMainMenuSet::ChangeBackground() {
   auto path = ui::ChooseFile(GetUi(), app_.GetDevice().Files(), options);
   if (!path || path->size() >= kPathCapacity) return;
   GetUi().SetWaitCursor(true);
-  auto picture = app_.ImagingFactory->Load(*path);
+  auto picture = app_.Imaging().Load(*path);
   GetUi().SetWaitCursor(false);
   if (!picture) {
     ui::MessageBox(this, u"图片加载失败，可能图片尺寸太大或格式不正确！", u"Tarvo", ui::kMbOk);

@@ -2,9 +2,6 @@
 // The item editor: the launcher items as a list, with move up, move down,
 // add, delete and restore-defaults buttons along the bottom, and a menu to
 // change the background picture or switch templates.
-#include <array>
-#include <memory>
-
 #include "app/TarvoApp.h"
 #include "launcher/controls/CSkinButton.h"
 #include "platform/ui/Dialog.h"
@@ -52,7 +49,7 @@ class CMainMenuSet : public ui::Dialog {
 
   CTarvoApp& app_;
   ui::ListView list_;
-  std::array<std::unique_ptr<CSkinButton>, 5> buttons_;
+  SkinButtons buttons_;
   int selected_ = -1;
 };
 

@@ -4,7 +4,6 @@
 #include "launcher/settings/CIESet.h"
 #include "launcher/settings/CMainMenuSet.h"
 #include "launcher/settings/CMainMenuTemplate.h"
-#include "platform/ui/Ui.h"
 
 namespace tarvo {
 
@@ -17,23 +16,13 @@ void CPersonalSet::OnButton(size_t index) {
       CMainMenuTemplate(app_).DoModal();
       break;
     case 1:
-      // These screens turn the wait cursor off once they are built.
-      RunChild([this] {
-        GetUi().SetWaitCursor(true);
-        CMainMenuSet(app_).DoModal();
-      });
+      RunChild([this] { CMainMenuSet(app_).DoModal(); });
       break;
     case 2:
-      RunChild([this] {
-        GetUi().SetWaitCursor(true);
-        CIESet(app_).DoModal();
-      });
+      RunChild([this] { CIESet(app_).DoModal(); });
       break;
     case 3:
-      RunChild([this] {
-        GetUi().SetWaitCursor(true);
-        CButtonStyleSet(app_).DoModal();
-      });
+      RunChild([this] { CButtonStyleSet(app_).DoModal(); });
       break;
     default:
       EndDialog(ui::kIdCancel);

@@ -17,13 +17,8 @@ const CSkinButton* SkinColumnDialog::ButtonAt(size_t index) const {
 
 bool SkinColumnDialog::OnInitDialog() {
   ui::EnterFullScreen(*this, true);
-  if (!app_.ImagingFactory) app_.ImagingFactory = std::make_unique<ui::ImagingFactory>(app_.GetDevice().Files());
-  for (size_t i = 0; i < captions_.size(); ++i) {
-    auto button = std::make_unique<CSkinButton>();
-    button->Create(captions_[i], ui::Rect{}, this, kFirstButtonId + static_cast<int>(i));
-    button->LoadBitmaps(*app_.ImagingFactory, app_.ProgramDir, kNormalBitmap, kPressedBitmap);
-    buttons_.push_back(std::move(button));
-  }
+  buttons_ = CreateSkinButtons(this, captions_, kFirstButtonId, app_.Imaging(), app_.ProgramDir, kNormalBitmap,
+                               kPressedBitmap);
   PlaceButtons();
   return true;
 }

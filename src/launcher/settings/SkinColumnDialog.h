@@ -8,6 +8,7 @@
 #include "app/TarvoApp.h"
 #include "launcher/controls/CSkinButton.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Ui.h"
 
 namespace tarvo {
 
@@ -31,10 +32,12 @@ class SkinColumnDialog : public ui::Dialog {
 
  protected:
   virtual void OnButton(size_t index) = 0;
-  // Leaves full screen around a child screen and comes back to it after.
+  // Leaves full screen and shows the wait cursor around a child screen (which
+  // turns the cursor off once it is built), then comes back to full screen.
   template <class F>
   void RunChild(F run) {
     ui::EnterFullScreen(*this, false);
+    GetUi().SetWaitCursor(true);
     run();
     if (IsCreated()) ui::EnterFullScreen(*this, true);
   }
@@ -44,7 +47,7 @@ class SkinColumnDialog : public ui::Dialog {
   void PlaceButtons();
 
   std::vector<WString> captions_;
-  std::vector<std::unique_ptr<CSkinButton>> buttons_;
+  SkinButtons buttons_;
 };
 
 }  // namespace tarvo

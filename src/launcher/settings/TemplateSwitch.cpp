@@ -1,6 +1,5 @@
 #include "launcher/settings/TemplateSwitch.h"
 
-#include "launcher/LauncherEditor.h"
 #include "platform/ui/MessageBox.h"
 
 namespace tarvo {
@@ -29,10 +28,7 @@ bool SwitchTemplate(CTarvoApp& app, ui::Window* owner, int target) {
     return false;
   app.Config().WriteInt(u"TemplateStyle", u"style", target, app.ConfigPath);
   app.GetUi().SetWaitCursor(true);
-  if (!app.Document) app.LoadItems();
-  LauncherEditor(*app.Document, app.LauncherItems, DeviceFacts{app.ProgramDir, app.IsV9Device},
-                 app.GetDevice().Files())
-      .RestoreDefaults(target);
+  app.ItemEditor().RestoreDefaults(target);
   app.LauncherChanged = true;
   app.GetUi().SetWaitCursor(false);
   ui::MessageBox(owner, texts.done, u"Tarvo", ui::kMbOk);

@@ -87,7 +87,6 @@ void Edit::LineScroll(int lines) {
 
 void Edit::EnsureCaretVisible() {
   if (!IsCreated()) return;
-  ClampCaret();
   auto spans = Layout();
   if (style_.multiLine) {
     int line = 0;
@@ -113,12 +112,11 @@ void Edit::Changed() {
   NotifyParent(kTextChanged);
 }
 
-// The text may have been replaced through the plain window text setter; the
-// caret never points past its end.
-void Edit::ClampCaret() { caret_ = std::min(caret_, Text().size()); }
+// Also for text set through the plain window setter: the caret never points
+// past the end.
+void Edit::OnTextSet() { caret_ = std::min(caret_, Text().size()); }
 
 bool Edit::ReplaceSel(WStringView text) {
-  ClampCaret();
   WString insert;
   for (char16_t c : text) {
     if (c == u'\r') continue;
@@ -175,7 +173,6 @@ bool Edit::OnChar(WStringView text) {
 }
 
 bool Edit::OnKeyDown(int key) {
-  ClampCaret();
   const WString& text = Text();
   switch (key) {
     case keys::kBack:
@@ -279,7 +276,6 @@ void Edit::OnPenMove(Point point) {
 void Edit::OnPenUp(Point) { draggingThumb_ = false; }
 
 void Edit::OnPaint(Canvas& canvas) {
-  ClampCaret();
   Rect r = ClientRect();
   bool enabled = IsEffectivelyEnabled();
   canvas.FillRect(r, enabled && !style_.readOnly ? theme::kWindow : Rgb(245, 245, 245));

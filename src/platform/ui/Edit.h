@@ -44,6 +44,7 @@ class Edit : public Window {
 
   bool AcceptsFocus() const override { return true; }
   void OnPaint(Canvas& canvas) override;
+  void OnTextSet() override;
   void OnPenDown(Point point) override;
   void OnPenMove(Point point) override;
   void OnPenUp(Point point) override;
@@ -61,7 +62,6 @@ class Edit : public Window {
   WString Shown() const;
   std::vector<Font::Span> Layout() const;
   size_t PositionAt(Point point) const;
-  void ClampCaret();
   void EnsureCaretVisible();
   void Changed();
   void EraseAt(size_t position);

@@ -132,6 +132,7 @@ bool Window::IsEffectivelyEnabled() const {
 void Window::SetText(WStringView text) {
   if (text_ == text) return;
   text_ = WString(text);
+  OnTextSet();
   Invalidate();
 }
 

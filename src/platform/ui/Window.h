@@ -115,6 +115,8 @@ class Window {
   virtual void OnKillFocus() {}
   virtual void OnCaptureLost() {}
   virtual void OnShow(bool) {}
+  // The text was replaced through SetText.
+  virtual void OnTextSet() {}
 
  private:
   void Attach(Ui& ui, Window* parent, const Rect& rect, int id);

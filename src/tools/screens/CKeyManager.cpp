@@ -26,13 +26,7 @@ bool CKeyManager::OnInitDialog() {
   const RowStyle style = ToolRowStyle();
   list_.SetCustomDraw([style](ui::ListRowDraw& draw) { return DrawStyledRow(draw, style); });
   for (const WString& keyword : app_.Keywords) list_.InsertItem(list_.ItemCount(), keyword);
-  if (!app_.ImagingFactory) app_.ImagingFactory = std::make_unique<ui::ImagingFactory>(app_.GetDevice().Files());
-  const std::array<const char16_t*, 2> captions{u"删除", u"清空"};
-  for (size_t i = 0; i < buttons_.size(); ++i) {
-    buttons_[i] = std::make_unique<CSkinButton>();
-    buttons_[i]->Create(captions[i], ui::Rect{}, this, kDeleteId + static_cast<int>(i));
-    buttons_[i]->LoadBitmaps(*app_.ImagingFactory, app_.ProgramDir, 182, 181);
-  }
+  buttons_ = CreateSkinButtons(this, {u"删除", u"清空"}, kDeleteId, app_.Imaging(), app_.ProgramDir, 182, 181);
   PlaceControls();
   return true;
 }

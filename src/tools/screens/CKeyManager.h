@@ -1,9 +1,6 @@
 #pragma once
 // The keyword manager: the shared search-keyword list, one row each, with
 // "删除" (the selected keyword) and "清空" (all of them).
-#include <array>
-#include <memory>
-
 #include "app/TarvoApp.h"
 #include "launcher/controls/CSkinButton.h"
 #include "platform/ui/Dialog.h"
@@ -34,7 +31,7 @@ class CKeyManager : public ui::Dialog {
 
   CTarvoApp& app_;
   ui::ListView list_;
-  std::array<std::unique_ptr<CSkinButton>, 2> buttons_;
+  SkinButtons buttons_;
   int selected_ = -1;
 };
 
