@@ -6,8 +6,9 @@ namespace tarvo {
 
 bool BackgroundJobs::Start(const std::string& name, WorkerThread::Body body) {
   std::lock_guard<std::mutex> guard(mutex_);
+  if (closed_) return false;
   auto& worker = jobs_[name];
-  if (!worker) worker = std::make_unique<WorkerThread>();
+  if (!worker) worker = std::make_unique<WorkerThread>(tracker_);
   return worker->Start(std::move(body));
 }
 
@@ -33,14 +34,23 @@ bool BackgroundJobs::IsRunning(const std::string& name) const {
   return found != jobs_.end() && IsThreadRunning(*found->second);
 }
 
-void BackgroundJobs::StopAll() {
+bool BackgroundJobs::StopAll(std::chrono::milliseconds bound) {
   std::map<std::string, std::unique_ptr<WorkerThread>> jobs;
   {
     std::lock_guard<std::mutex> guard(mutex_);
+    closed_ = true;
     jobs.swap(jobs_);
   }
   for (auto& [name, worker] : jobs) worker->RequestStop();
-  jobs.clear();  // each worker joins its thread as it goes
+  const auto deadline = std::chrono::steady_clock::now() + bound;
+  bool allEnded = true;
+  for (auto& [name, worker] : jobs) {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (worker->Join(std::max(left, std::chrono::milliseconds(0)))) continue;
+    allEnded = false;
+    worker.release();  // still running: joining would hang the exit
+  }
+  return allEnded;
 }
 
 }  // namespace tarvo

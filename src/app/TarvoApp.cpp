@@ -7,7 +7,7 @@
 
 namespace tarvo {
 
-CTarvoApp::CTarvoApp(Device& device, ui::Ui& ui) : device_(device), ui_(ui) {}
+CTarvoApp::CTarvoApp(Device& device, ui::Ui& ui) : Jobs(&ui.Workers()), device_(device), ui_(ui) {}
 
 CTarvoApp::~CTarvoApp() { Jobs.StopAll(); }
 
@@ -46,7 +46,7 @@ bool CTarvoApp::CreateLayoutForScreen() {
 }
 
 bool CTarvoApp::PrepareApplication() {
-  ui_.SetWaitCursor(true);
+  ui::WaitCursorHold wait(ui_);
   Metrics.ScreenWidth = ui_.ScreenWidth();
   Metrics.ScreenHeight = ui_.ScreenHeight();
   Metrics.ScrollBarWidth = ui_.ScrollBarWidth();
@@ -59,22 +59,18 @@ bool CTarvoApp::PrepareApplication() {
   DeviceVersion = version.text;
   IsV9Device = version.isV9;
   LoadItems();
-  if (!CreateLayoutForScreen()) {
-    ui_.SetWaitCursor(false);
-    return false;
-  }
+  if (!CreateLayoutForScreen()) return false;
   ImagingFactory = std::make_unique<ui::ImagingFactory>(files);
   if (!files.FileExists(ConfigPath)) files.WriteAtomically(ConfigPath, ToCodePage(kConfigComment, "GBK"));
   Keywords.clear();
   RemoveLeftoverFiles();
-  ui_.SetWaitCursor(false);
   return true;
 }
 
 int CTarvoApp::InitInstance(const std::function<int()>& runLauncher) {
-  if (!PrepareApplication()) return -1;
+  if (!PrepareApplication()) return kRefused;
   const int code = runLauncher();
-  Jobs.StopAll();
+  JobsEndedInTime = Jobs.StopAll();
   RemoveLeftoverFiles();
   return code;
 }

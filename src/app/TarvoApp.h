@@ -37,9 +37,10 @@ class CTarvoApp {
   // when the screen size is refused (after saying so).
   bool PrepareApplication();
   // PrepareApplication, then runLauncher (which shows the launcher modally),
-  // then the exit sequence. Returns runLauncher's code, or -1 when start-up
-  // refused to go on.
+  // then the exit sequence. Returns runLauncher's code, or kRefused when
+  // start-up refused to go on.
   int InitInstance(const std::function<int()>& runLauncher);
+  static constexpr int kRefused = -1000;
   // Deletes the remains of an installation or self-update, in order.
   void RemoveLeftoverFiles();
   bool CreateLayoutForScreen();
@@ -79,6 +80,9 @@ class CTarvoApp {
   std::vector<WString> Keywords;  // the shared search-keyword list
   std::atomic<bool> JokeUpdateInProgress{false};  // the joke reader's own update runs
   BackgroundJobs Jobs;
+  // False when a job did not end within the exit bound: the process should
+  // end at once, without running the destructors the job may still need.
+  bool JobsEndedInTime = true;
 
  private:
   Device& device_;

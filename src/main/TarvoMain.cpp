@@ -1,5 +1,7 @@
 // tarvo: the launcher on a simulated phone, in a window or headless.
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 
@@ -19,6 +21,8 @@ namespace {
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitDeviceBusy = 3;
+// After the jobs' own bound: screens' workers still winding down.
+constexpr std::chrono::milliseconds kLastWorkersBound{500};
 
 }  // namespace
 
@@ -73,13 +77,22 @@ int main(int argc, char** argv) {
   }
 
   CTarvoApp app(*device, ui);
-  int result = 0;
+  bool refused = false;
   bool finished = false;
   bool screenshotSaved = true;
   ui.PostTask([&] {
-    result = app.InitInstance([&] {
+    const int code = app.InitInstance([&] {
       CTarvoDlg launcher(app);
-      guard.ListenForRequests([&ui, &launcher] { ui.PostTask([&launcher] { launcher.ComeForward(); }); });
+      // Once the launcher's loop runs, so that its handle is valid: a request
+      // that comes after the launcher has gone finds no window and is dropped.
+      ui.PostTask([&guard, &ui, &launcher] {
+        const ui::WindowHandle handle = launcher.Handle();
+        guard.ListenForRequests([&ui, handle] {
+          ui.PostTask([&ui, handle] {
+            if (auto* window = dynamic_cast<CTarvoDlg*>(ui.FromHandle(handle))) window->ComeForward();
+          });
+        });
+      });
       if (options.dumpState || !options.screenshotPath.empty() || options.exitAfterFirstFrame) {
         // Once the launcher has drawn its first frame: do what was asked and end.
         ui.PostTask([&] {
@@ -94,11 +107,19 @@ int main(int argc, char** argv) {
       }
       return launcher.DoModal();
     });
+    refused = code == CTarvoApp::kRefused;
     finished = true;
     ui.Quit();
   });
   ui.RunUntil([&] { return finished; });
+  guard.StopListening();
   ui.SetDisplay(nullptr);
-  if (result < 0) return kExitRefused;
-  return screenshotSaved ? 0 : kExitRefused;
+  const int status = refused || !screenshotSaved ? kExitRefused : 0;
+  // A worker that did not stop within the exit bound may still use what the
+  // destructors would free: end the process here, as it is.
+  if (!app.JobsEndedInTime || !ui.Workers().WaitUntilIdle(kLastWorkersBound)) {
+    std::fflush(nullptr);
+    std::_Exit(status);
+  }
+  return status;
 }

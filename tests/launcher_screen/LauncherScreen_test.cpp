@@ -177,7 +177,7 @@ TEST_F(LauncherScreenTest, AnUnknownScreenIsRefused) {
   EXPECT_EQ(box->icon, ui::MessageIcon::None);
   driver_->AnswerMessageBox(ui::kOkCaption);
   EXPECT_TRUE(driver_->WaitFor([this] { return finished_; }));
-  EXPECT_EQ(result_, -1);
+  EXPECT_EQ(result_, CTarvoApp::kRefused);
 }
 
 TEST_F(LauncherScreenTest, StartUpWritesTheConfigurationOnceAndClearsLeftovers) {

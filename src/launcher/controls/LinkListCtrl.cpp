@@ -60,9 +60,8 @@ void LinkListCtrl::OnPenUp(ui::Point point) {
   Invalidate();
   UpdateWindow();
   WString url = found->second.url;
-  ui.SetWaitCursor(true);
+  ui::WaitCursorHold wait(ui);
   if (opener_) opener_(url);
-  ui.SetWaitCursor(false);
 }
 
 }  // namespace tarvo

@@ -35,7 +35,6 @@ bool CButtonStyleSet::OnInitDialog() {
   const int current = EnsurePageButtonStyle(app_.Metrics, app_.Config(), app_.ConfigPath);
   if (current >= 0 && current < list_.ItemCount()) list_.SetSelected(current);
   PlaceControls();
-  GetUi().SetWaitCursor(false);
   return true;
 }
 

@@ -27,7 +27,6 @@ bool CIESet::OnInitDialog() {
   buttons_ = CreateSkinButtons(this, {u"查找", u"测试", u"保存"}, kFindId, app_.Imaging(), app_.ProgramDir, 182, 181);
   note_.Create(this, kNote, ui::Rect{}, kNoteId, true);
   PlaceControls();
-  GetUi().SetWaitCursor(false);
   return true;
 }
 

@@ -38,7 +38,6 @@ bool CMainMenuSet::OnInitDialog() {
                                app_.ProgramDir, kNormalBitmap, kPressedBitmap);
   PlaceControls();
   FillList();
-  GetUi().SetWaitCursor(false);
   return true;
 }
 
@@ -149,11 +148,12 @@ void CMainMenuSet::RestoreDefaults() {
   if (ui::MessageBox(this, u"确定要恢复默认菜单布局吗？", u"Tarvo", ui::kMbYesNo | ui::kMbIconQuestion) !=
       ui::kIdYes)
     return;
-  GetUi().SetWaitCursor(true);
-  app_.ItemEditor().RestoreDefaults(app_.TemplateStyle());
-  FillList();
-  app_.LauncherChanged = true;
-  GetUi().SetWaitCursor(false);
+  {
+    ui::WaitCursorHold wait(GetUi());
+    app_.ItemEditor().RestoreDefaults(app_.TemplateStyle());
+    FillList();
+    app_.LauncherChanged = true;
+  }
   ui::MessageBox(this, u"已成功恢复默认菜单布局。", u"Tarvo", ui::kMbOk);
 }
 
@@ -164,9 +164,10 @@ void CMainMenuSet::ChangeBackground() {
   options.thumbnails = true;
   auto path = ui::ChooseFile(GetUi(), app_.GetDevice().Files(), options);
   if (!path || path->size() >= kPathCapacity) return;
-  GetUi().SetWaitCursor(true);
-  auto picture = app_.Imaging().Load(*path);
-  GetUi().SetWaitCursor(false);
+  auto picture = [&] {
+    ui::WaitCursorHold wait(GetUi());
+    return app_.Imaging().Load(*path);
+  }();
   if (!picture) {
     ui::MessageBox(this, u"图片加载失败，可能图片尺寸太大或格式不正确！", u"Tarvo", ui::kMbOk);
     return;

@@ -32,12 +32,13 @@ class SkinColumnDialog : public ui::Dialog {
 
  protected:
   virtual void OnButton(size_t index) = 0;
-  // Leaves full screen and shows the wait cursor around a child screen (which
-  // turns the cursor off once it is built), then comes back to full screen.
+  // Leaves full screen and shows the wait cursor while a child screen is
+  // built (until its loop runs), then comes back to full screen.
   template <class F>
   void RunChild(F run) {
     ui::EnterFullScreen(*this, false);
-    GetUi().SetWaitCursor(true);
+    auto hold = std::make_shared<ui::WaitCursorHold>(GetUi());
+    GetUi().PostTask([hold] { hold->Release(); });
     run();
     if (IsCreated()) ui::EnterFullScreen(*this, true);
   }

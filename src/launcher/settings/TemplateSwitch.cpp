@@ -27,10 +27,11 @@ bool SwitchTemplate(CTarvoApp& app, ui::Window* owner, int target) {
   if (ui::MessageBox(owner, texts.question, u"Tarvo", ui::kMbYesNo | ui::kMbIconQuestion) != ui::kIdYes)
     return false;
   app.Config().WriteInt(u"TemplateStyle", u"style", target, app.ConfigPath);
-  app.GetUi().SetWaitCursor(true);
-  app.ItemEditor().RestoreDefaults(target);
-  app.LauncherChanged = true;
-  app.GetUi().SetWaitCursor(false);
+  {
+    ui::WaitCursorHold wait(app.GetUi());
+    app.ItemEditor().RestoreDefaults(target);
+    app.LauncherChanged = true;
+  }
   ui::MessageBox(owner, texts.done, u"Tarvo", ui::kMbOk);
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -30,8 +31,8 @@ InstanceGuard::InstanceGuard(const std::string& deviceDir)
     : lockPath_(host::Join(deviceDir, "tarvo.lock")), socketPath_(host::Join(deviceDir, "tarvo.sock")) {}
 
 InstanceGuard::~InstanceGuard() {
-  stopping_ = true;
-  if (listener_.joinable()) listener_.join();
+  StopListening();
+  if (wakeFd_ >= 0) ::close(wakeFd_);
   if (socketFd_ >= 0) {
     ::close(socketFd_);
     ::unlink(socketPath_.c_str());
@@ -62,6 +63,15 @@ bool InstanceGuard::AskOwnerToComeForward() {
   return sent;
 }
 
+void InstanceGuard::StopListening() {
+  stopping_ = true;
+  if (wakeFd_ >= 0) {
+    const uint64_t one = 1;
+    (void)!::write(wakeFd_, &one, sizeof one);
+  }
+  if (listener_.joinable()) listener_.join();
+}
+
 void InstanceGuard::ListenForRequests(std::function<void()> onComeForward) {
   sockaddr_un address;
   if (lockFd_ < 0 || listener_.joinable() || !FillAddress(socketPath_, address)) return;
@@ -69,10 +79,14 @@ void InstanceGuard::ListenForRequests(std::function<void()> onComeForward) {
   socketFd_ = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
   if (socketFd_ < 0) return;
   if (::bind(socketFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return;
+  wakeFd_ = ::eventfd(0, EFD_CLOEXEC);
+  if (wakeFd_ < 0) return;
+  stopping_ = false;
   listener_ = std::thread([this, onComeForward = std::move(onComeForward)] {
     while (!stopping_) {
-      pollfd wait{socketFd_, POLLIN, 0};
-      if (::poll(&wait, 1, 100) <= 0) continue;
+      pollfd waits[2] = {{socketFd_, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
+      if (::poll(waits, 2, -1) <= 0 || stopping_) continue;
+      if ((waits[0].revents & POLLIN) == 0) continue;
       char buffer[64];
       ssize_t n = ::recv(socketFd_, buffer, sizeof buffer, 0);
       if (n == static_cast<ssize_t>(sizeof kComeForward - 1) &&

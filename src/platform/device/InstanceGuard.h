@@ -20,14 +20,18 @@ class InstanceGuard {
   bool Acquire();
   // From a second start: asks the owner to come forward; true when it was told.
   bool AskOwnerToComeForward();
-  // The owner hears requests on a thread of its own.
+  // The owner hears requests on a thread of its own until StopListening.
   void ListenForRequests(std::function<void()> onComeForward);
+  // Wakes and joins the listener at once; after it returns the callback is
+  // never called again. Call it before whatever the callback uses goes.
+  void StopListening();
 
  private:
   std::string lockPath_;
   std::string socketPath_;
   int lockFd_ = -1;
   int socketFd_ = -1;
+  int wakeFd_ = -1;  // an eventfd that ends the listener's wait
   std::atomic<bool> stopping_{false};
   std::thread listener_;
 };

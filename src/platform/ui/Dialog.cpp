@@ -72,9 +72,16 @@ void Dialog::ShowMenuBar(bool shown) {
   owner_->InvalidateScreen();
 }
 
+void Dialog::SetOkButton(bool shown) {
+  if (okButton_ == shown) return;
+  okButton_ = shown;
+  owner_->InvalidateScreen();
+}
+
 bool Dialog::OnKeyDown(int key) {
   if (key == keys::kReturn) {
-    OnOK();
+    if (defaultButton_ == 0) return false;
+    OnCommand(defaultButton_, kClicked);
     return true;
   }
   if (key == keys::kEscape) {

@@ -22,6 +22,16 @@ class Dialog : public Window {
   // Shows the dialog without waiting (for screens that stay open).
   bool CreateModeless();
 
+  // The top bar's "ok" button, the phone's way back: a tap ends the dialog
+  // as OnOK does.
+  void SetOkButton(bool shown);
+  bool ShowsOkButton() const override { return okButton_; }
+  void OnOkButton() override { OnOK(); }
+  // Enter presses this button (OnCommand(id, kClicked)); with none, Enter
+  // does nothing in the dialog itself.
+  void SetDefaultButton(int id) { defaultButton_ = id; }
+  int DefaultButton() const { return defaultButton_; }
+
   void SetMenuBar(const MenuBar& menu);
   MenuBar* GetMenuBar() override { return hasMenuBar_ ? &menuBar_ : nullptr; }
   void ShowMenuBar(bool shown);
@@ -50,6 +60,8 @@ class Dialog : public Window {
   WString caption_;
   MenuBar menuBar_;
   bool hasMenuBar_ = false;
+  bool okButton_ = false;
+  int defaultButton_ = 0;
   bool menuBarShown_ = true;
   bool running_ = false;
   bool ended_ = false;

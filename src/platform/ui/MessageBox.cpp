@@ -91,6 +91,7 @@ bool MessageBoxDialog::OnInitDialog() {
     buttons_.push_back(std::move(button));
     bx += buttonWidth + gap;
   }
+  SetDefaultButton(choices.front().id);  // Enter answers with the first button
   return true;
 }
 

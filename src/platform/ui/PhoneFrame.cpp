@@ -42,6 +42,14 @@ Rect PhoneFrame::TopBarRect() const {
   return Rect{0, 0, width_, TopBarHeight()};
 }
 
+Rect PhoneFrame::OkButtonRect(Window* active) const {
+  Rect top = TopBarRect();
+  if (top.IsEmpty() || active == nullptr || !active->ShowsOkButton()) return Rect{};
+  int width = top.Height() * 3 / 2;
+  int margin = Scaled(2);
+  return Rect{top.right - width - margin, top.top + margin, top.right - margin, top.bottom - margin};
+}
+
 Rect PhoneFrame::BottomBarRect(Window* active) const {
   if (active == nullptr || !active->ShowsMenuBar()) return Rect{};
   return Rect{0, height_ - BottomBarHeight(), width_, height_};
@@ -76,13 +84,21 @@ void PhoneFrame::Draw(Canvas& canvas, Window* active, const Font& font) const {
     int pad = Scaled(4);
     Rect text = top.Inflate(-pad, 0);
     if (startIconShown_) {
-      int flag = top.Height() - 2 * Scaled(5);
-      Rect icon = Rect::FromSize(pad, (top.Height() - flag) / 2, flag, flag);
-      canvas.FillRect(Rect{icon.left, icon.top, icon.left + flag / 2, icon.top + flag / 2}, Rgb(230, 60, 40));
-      canvas.FillRect(Rect{icon.left + flag / 2 + 1, icon.top, icon.right, icon.top + flag / 2}, Rgb(60, 180, 60));
-      canvas.FillRect(Rect{icon.left, icon.top + flag / 2 + 1, icon.left + flag / 2, icon.bottom}, Rgb(50, 110, 230));
-      canvas.FillRect(Rect{icon.left + flag / 2 + 1, icon.top + flag / 2 + 1, icon.right, icon.bottom}, Rgb(250, 200, 40));
+      // Our start mark: a light ring around a dot.
+      int mark = top.Height() - 2 * Scaled(5);
+      Rect icon = Rect::FromSize(pad, (top.Height() - mark) / 2, mark, mark);
+      canvas.FrameRect(icon, theme::kTaskbarText);
+      canvas.FrameRect(icon.Inflate(-1, -1), theme::kTaskbarText);
+      int dot = std::max(2, mark / 3);
+      canvas.FillRect(Rect::FromSize(icon.left + (mark - dot) / 2, icon.top + (mark - dot) / 2, dot, dot),
+                      theme::kTaskbarText);
       text.left = icon.right + pad;
+    }
+    Rect ok = OkButtonRect(active);
+    if (!ok.IsEmpty()) {
+      canvas.FrameRect(ok, theme::kTaskbarText);
+      canvas.DrawText(font, u"ok", ok, theme::kTaskbarText, kAlignCenter | kAlignVCenter);
+      text.right = ok.left - pad;
     }
     WString caption = active != nullptr ? active->Text() : WString(kStartCaption);
     canvas.DrawText(font, caption, text, theme::kTaskbarText, kAlignLeft | kAlignVCenter);
@@ -132,7 +148,11 @@ void PhoneFrame::Draw(Canvas& canvas, Window* active, const Font& font) const {
 }
 
 bool PhoneFrame::HandleTap(Ui& ui, Window* active, Point point) {
-  if (TopBarRect().Contains(point)) return true;
+  if (TopBarRect().Contains(point)) {
+    // Only while nothing (a message box) sits over the frame's owner.
+    if (OkButtonRect(active).Contains(point) && ui.ActiveWindow() == active) active->OnOkButton();
+    return true;
+  }
   Rect bottom = BottomBarRect(active);
   if (bottom.Contains(point)) {
     MenuBar* menu = active->GetMenuBar();

@@ -30,6 +30,8 @@ class PhoneFrame {
   // The screen less the top and bottom bars.
   Rect WorkArea() const;
   Rect TopBarRect() const;
+  // The top bar's "ok" button of active; empty when it shows none.
+  Rect OkButtonRect(Window* active) const;
   // Empty when active shows no menu bar.
   Rect BottomBarRect(Window* active) const;
   Rect InputPanelRect(Window* active) const;

@@ -105,6 +105,11 @@ void Ui::Quit() {
   queueSignal_.notify_all();
 }
 
+bool Ui::QueueEmpty() const {
+  std::lock_guard<std::mutex> guard(queueLock_);
+  return queue_.empty();
+}
+
 bool Ui::QuitRequested() const {
   std::lock_guard<std::mutex> guard(queueLock_);
   return quit_;
@@ -148,6 +153,7 @@ void Ui::ProcessPending() {
     Dispatch(event);
   }
   RunDueTimers();
+  if (afterEvent_) afterEvent_();
   if (display_ != nullptr && dirty_) display_->Present(RenderScreen());
 }
 
@@ -217,7 +223,7 @@ const Canvas& Ui::RenderScreen() {
   for (Window* window : topLevels_) {
     if (window->IsVisible() && window->IsPopup()) PaintTree(window, screen_);
   }
-  if (waitCursor_) {
+  if (IsWaitCursor()) {
     // The busy mark in the middle of the screen.
     int size = TextHeight() * 2;
     Rect mark = Rect::FromSize((ScreenWidth() - size) / 2, (ScreenHeight() - size) / 2, size, size);
@@ -363,10 +369,13 @@ bool Ui::HasTimer(const Window* window, int id) const {
                      [&](const Timer& t) { return t.window == window->Handle() && t.id == id; });
 }
 
-void Ui::SetWaitCursor(bool on) {
-  if (waitCursor_ == on) return;
-  waitCursor_ = on;
-  dirty_ = true;
+void Ui::BeginWaitCursor() {
+  if (waitCursorUsers_++ == 0) dirty_ = true;
+}
+
+void Ui::EndWaitCursor() {
+  if (waitCursorUsers_ <= 0) return;
+  if (--waitCursorUsers_ == 0) dirty_ = true;
 }
 
 }  // namespace tarvo::ui

@@ -21,6 +21,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/PhoneFrame.h"
+#include "platform/threads/WorkTracker.h"
 
 namespace tarvo::ui {
 
@@ -134,8 +135,24 @@ class Ui {
   void KillTimer(Window* window, int id);
   bool HasTimer(const Window* window, int id) const;
 
-  void SetWaitCursor(bool on);
-  bool IsWaitCursor() const { return waitCursor_; }
+  // The wait cursor shows while anyone holds it: each Begin is ended by one
+  // End, so two users (a screen's wait and a background sync) do not hide
+  // each other's cursor. WaitCursorHold does the pairing.
+  void BeginWaitCursor();
+  void EndWaitCursor();
+  bool IsWaitCursor() const { return waitCursorUsers_ > 0; }
+
+  // --- idleness (thread-safe) ------------------------------------------------
+  // The program's workers (background actions and jobs) count here.
+  WorkTracker& Workers() { return workers_; }
+  // Nothing is queued for the UI thread: no task, message or input.
+  bool QueueEmpty() const;
+  // No worker is busy and nothing is queued. Timers that repeat forever do
+  // not count.
+  bool IsIdle() const { return workers_.BusyCount() <= 0 && QueueEmpty(); }
+  // Runs after every event the UI thread handles (tests and scripts wait on
+  // it instead of polling). Set before the loop runs; called on the UI thread.
+  void SetAfterEventHook(std::function<void()> hook) { afterEvent_ = std::move(hook); }
   void SetClipboardText(WStringView text) { clipboard_ = WString(text); }
   const WString& ClipboardText() const { return clipboard_; }
   // The delay after which a still press counts as tap-and-hold.
@@ -201,8 +218,39 @@ class Ui {
   bool pressSwallowed_ = false;
   bool penOnFrame_ = false;
 
-  bool waitCursor_ = false;
+  int waitCursorUsers_ = 0;
   WString clipboard_;
+  WorkTracker workers_;
+  std::function<void()> afterEvent_;
+};
+
+}  // namespace tarvo::ui
+
+namespace tarvo::ui {
+
+// Holds the wait cursor from construction to Release or destruction.
+class WaitCursorHold {
+ public:
+  WaitCursorHold() = default;
+  explicit WaitCursorHold(Ui& ui) : ui_(&ui) { ui.BeginWaitCursor(); }
+  ~WaitCursorHold() { Release(); }
+  WaitCursorHold(WaitCursorHold&& other) noexcept : ui_(other.ui_) { other.ui_ = nullptr; }
+  WaitCursorHold& operator=(WaitCursorHold&& other) noexcept {
+    if (this != &other) {
+      Release();
+      ui_ = other.ui_;
+      other.ui_ = nullptr;
+    }
+    return *this;
+  }
+  bool Holds() const { return ui_ != nullptr; }
+  void Release() {
+    if (ui_ != nullptr) ui_->EndWaitCursor();
+    ui_ = nullptr;
+  }
+
+ private:
+  Ui* ui_ = nullptr;
 };
 
 }  // namespace tarvo::ui

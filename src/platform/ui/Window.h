@@ -91,6 +91,10 @@ class Window {
   virtual MenuBar* GetMenuBar() { return nullptr; }
   // Boxes shown over a window (message boxes) leave the frame to the window below.
   virtual bool UsesOwnerFrame() const { return false; }
+  // The phone's top-bar "ok" button shows while this window owns the frame;
+  // a tap on it calls OnOkButton.
+  virtual bool ShowsOkButton() const { return false; }
+  virtual void OnOkButton() {}
 
   // Handlers, called on the UI thread. Points are client coordinates.
   virtual void OnPaint(Canvas& canvas);

@@ -215,9 +215,9 @@ void FrameScene(Ui& ui, const std::function<void()>& shoot) {
   shoot();
   combo.ShowDropDown(false);
   ui.ShowInputPanel(true);
-  ui.SetWaitCursor(true);
+  ui.BeginWaitCursor();
   shoot();
-  ui.SetWaitCursor(false);
+  ui.EndWaitCursor();
   ui.ShowInputPanel(false);
   EnterFullScreen(dialog, true);
   shoot();

@@ -158,11 +158,11 @@ TEST(WaitCursor, ShowsInTheMiddleOfTheScreenUntilTurnedOff) {
   Dialog dialog(ui, u"忙");
   dialog.CreateModeless();
   Color before = ui.RenderScreen().ColorAt(120, 160);
-  ui.SetWaitCursor(true);
+  ui.BeginWaitCursor();
   EXPECT_TRUE(ui.IsWaitCursor());
   Color busy = ui.RenderScreen().ColorAt(120 - 10, 160 - 10);
   EXPECT_NE(busy, before);
-  ui.SetWaitCursor(false);
+  ui.EndWaitCursor();
   EXPECT_EQ(ui.RenderScreen().ColorAt(120 - 10, 160 - 10), before);
 }
 
