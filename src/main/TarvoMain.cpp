@@ -88,6 +88,7 @@ int main(int argc, char** argv) {
       ui.PostTask([&guard, &ui, &launcher] {
         const ui::WindowHandle handle = launcher.Handle();
         guard.ListenForRequests([&ui, handle] {
+          DebugTrace("tarvo: another start asks this one to come forward\n");
           ui.PostTask([&ui, handle] {
             if (auto* window = dynamic_cast<CTarvoDlg*>(ui.FromHandle(handle))) window->ComeForward();
           });
