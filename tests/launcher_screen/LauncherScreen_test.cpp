@@ -6,6 +6,7 @@
 #include "launcher/CTarvoDlg.h"
 #include "launcher/StartShortcut.h"
 #include "platform/text/CodePage.h"
+#include "support/TestDevice.h"
 #include "support/TempDir.h"
 #include "support/ui/ScreenDriver.h"
 
@@ -18,7 +19,7 @@ using ui::Point;
 class LauncherScreenTest : public ::testing::Test {
  protected:
   void Launch(int width = 240, int height = 320, bool v9 = false) {
-    device_ = Device::Open(dir_.File("phone"));
+    device_ = testing::OpenTestDevice(dir_.File("phone"));
     ASSERT_TRUE(device_);
     if (v9)
       device_->GetRegistry().SetString(RegistryRoot::LocalMachine, u"SOFTWARE\\Microsoft\\VERSION",
@@ -141,7 +142,7 @@ TEST_F(LauncherScreenTest, ExitOnV9Minimises) {
 TEST_F(LauncherScreenTest, AMissingChosenBackgroundFallsBackToTheDefault) {
   dir_.Write("phone/device.ini", "");  // keep the directory; the template fills the rest
   std::filesystem::remove(dir_.File("phone/device.ini"));
-  device_ = Device::Open(dir_.File("phone"));
+  device_ = testing::OpenTestDevice(dir_.File("phone"));
   ASSERT_TRUE(device_);
   IniFile config(device_->Files());
   config.WriteString(u"MainMenuBackImage", u"path", u"\\My Pictures\\gone.jpg",
@@ -157,7 +158,7 @@ TEST_F(LauncherScreenTest, AMissingChosenBackgroundFallsBackToTheDefault) {
 }
 
 TEST_F(LauncherScreenTest, WithoutAnyBackgroundTheLauncherEnds) {
-  device_ = Device::Open(dir_.File("phone"));
+  device_ = testing::OpenTestDevice(dir_.File("phone"));
   ASSERT_TRUE(device_);
   device_->Files().WriteAtomically(u"\\Program Files\\Tarvo\\TarvoImage\\MainMenuBackImage.jpg",
                                    "not a picture");
@@ -181,7 +182,7 @@ TEST_F(LauncherScreenTest, AnUnknownScreenIsRefused) {
 }
 
 TEST_F(LauncherScreenTest, StartUpWritesTheConfigurationOnceAndClearsLeftovers) {
-  device_ = Device::Open(dir_.File("phone"));
+  device_ = testing::OpenTestDevice(dir_.File("phone"));
   ASSERT_TRUE(device_);
   device_->Files().WriteAtomically(u"\\windows\\TarvoUpdate.exe", "old installer");
   device_->Files().WriteAtomically(u"\\Program Files\\Tarvo\\TarvoImage.rar", "x");
@@ -246,7 +247,7 @@ TEST(LauncherScreens, EveryClassOrientationAndTemplate) {
       if (landscape && w == h) continue;
       for (int style : {0, 1}) {
         testing::TempDir dir;
-        auto device = Device::Open(dir.File("phone"));
+        auto device = testing::OpenTestDevice(dir.File("phone"));
         ASSERT_TRUE(device);
         IniFile(device->Files()).WriteInt(u"TemplateStyle", u"style", style,
                                           u"\\Program Files\\Tarvo\\temp\\TarvoConfig.ini");
@@ -293,7 +294,7 @@ class ConnectionReactionTest : public ::testing::Test {
   // A phone that is offline until a dial-up brings up dialResult.
   void Launch(const std::string& dialResult) {
     dir_.Write("phone/device.ini", "[Connectivity]\nStatus=\nDialResult=" + dialResult + "\nDialDelayMs=0\n");
-    device_ = Device::Open(dir_.File("phone"));
+    device_ = testing::OpenTestDevice(dir_.File("phone"));
     ASSERT_TRUE(device_);
     // The template's pictures are not copied for an existing profile: give the launcher its background.
     auto picture = Device::Open(dir_.File("template"))->Files().ReadAll(

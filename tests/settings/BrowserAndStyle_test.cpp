@@ -103,7 +103,7 @@ TEST_F(OpenUrlTest, AMissingBrowserFallsBackToTheShell) {
 }
 
 TEST_F(OpenUrlTest, OnV9WithoutASettingUcIsUsedWhenInstalled) {
-  device_ = Device::Open(dir_.File("phone"));
+  device_ = testing::OpenTestDevice(dir_.File("phone"));
   device_->GetRegistry().SetString(RegistryRoot::LocalMachine, u"SOFTWARE\\Microsoft\\VERSION", u"VERSION",
                                    u"Phone V9");
   device_.reset();

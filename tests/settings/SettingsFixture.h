@@ -10,6 +10,7 @@
 #include "launcher/CTarvoDlg.h"
 #include "platform/text/Utf8.h"
 #include "platform/ui/ListView.h"
+#include "support/TestDevice.h"
 #include "support/TempDir.h"
 #include "support/ui/ScreenDriver.h"
 
@@ -18,7 +19,7 @@ namespace tarvo::testing {
 class SettingsFixture : public ::testing::Test {
  protected:
   void Launch(int width = 240, int height = 320) {
-    device_ = Device::Open(dir_.File("phone"));
+    device_ = testing::OpenTestDevice(dir_.File("phone"));
     ASSERT_TRUE(device_);
     driver_ = std::make_unique<ScreenDriver>(width, height);
     app_ = std::make_unique<CTarvoApp>(*device_, driver_->GetUi());

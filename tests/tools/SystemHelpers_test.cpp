@@ -7,6 +7,7 @@
 
 #include "platform/device/Device.h"
 #include "platform/text/Utf8.h"
+#include "support/TestDevice.h"
 #include "support/TempDir.h"
 #include "tools/SystemHelpers.h"
 
@@ -73,7 +74,7 @@ TEST(DeleteTree, ALinkIsNeverFollowed) {
 
 class DeviceHelpersTest : public ::testing::Test {
  protected:
-  void SetUp() override { device_ = Device::Open(dir_.File("phone")); }
+  void SetUp() override { device_ = testing::OpenTestDevice(dir_.File("phone")); }
   testing::TempDir dir_;
   std::unique_ptr<Device> device_;
 };

@@ -5,6 +5,7 @@
 
 #include "platform/device/Device.h"
 #include "platform/device/Shell.h"
+#include "support/TestDevice.h"
 #include "support/TempDir.h"
 
 namespace tarvo {
@@ -34,7 +35,7 @@ class ShellTest : public ::testing::Test {
                "\\Windows\\placeholder.exe=\n"
                "[FileTypes]\n"
                ".m3u=/bin/cp %1 " + dir_.File("copied") + "\n");
-    device_ = Device::Open(dir_.File("phone"));
+    device_ = testing::OpenTestDevice(dir_.File("phone"));
     ASSERT_TRUE(device_);
   }
   std::vector<std::string> LogLines() {
