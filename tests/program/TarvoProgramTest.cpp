@@ -1,5 +1,7 @@
 // The tarvo program as a whole process: its options, the state dump, one
 // program per device, and a start that asks the running one forward.
+#include <signal.h>
+
 #include <chrono>
 #include <filesystem>
 
@@ -101,6 +103,20 @@ TEST_F(TarvoProgramTest, OneProgramPerDeviceAndASecondStartBringsTheFirstForward
             0);
   EXPECT_TRUE(first.WaitForError("come forward", 10s)) << first.Stderr();
   EXPECT_FALSE(first.Wait(0ms).has_value());
+}
+
+TEST_F(TarvoProgramTest, ClosingTheWindowIsANormalExit) {
+  // SDL turns SIGTERM into the same quit request as the window's close button.
+  ChildProcess windowed(TARVO_PATH, {"--device", device_}, dir_.Path(), {"SDL_VIDEODRIVER=dummy"});
+  ASSERT_TRUE(windowed.Started());
+  const auto socket = std::filesystem::path(device_) / "tarvo.sock";
+  const auto deadline = std::chrono::steady_clock::now() + 20s;
+  while (!std::filesystem::exists(socket) && std::chrono::steady_clock::now() < deadline)
+    ASSERT_FALSE(windowed.Wait(5ms).has_value()) << windowed.Stderr();
+  windowed.Signal(SIGTERM);
+  auto status = windowed.Wait(10s);
+  ASSERT_TRUE(status.has_value());
+  EXPECT_EQ(*status, 0) << windowed.Stderr();
 }
 
 }  // namespace
