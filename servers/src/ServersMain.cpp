@@ -3,7 +3,10 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "StandInServers.h"
 
@@ -11,12 +14,16 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tarvo-servers [--data DIR] [--bind ADDRESS] [--http-port N] [--account-port N] "
-    "[--faults]\n"
+    "[--faults] [--fault PREFIX=KIND]... [--request-log FILE]\n"
     "  --data DIR        sample data (default: the source tree's servers/data)\n"
     "  --bind ADDRESS    a loopback address (default 127.0.0.1)\n"
     "  --http-port N     port of every HTTP stand-in; 0 picks a free one (default 28080)\n"
     "  --account-port N  port of the account server (not served yet)\n"
-    "  --faults          add the /_fault/ test paths\n";
+    "  --faults          serve /_fault/KIND/... and the /_test/ paths\n"
+    "  --fault PREFIX=KIND  every request whose path starts with PREFIX misbehaves as KIND:\n"
+    "                    stall, stall-body:N, reset:N, status:N, garbage, empty, no-length,\n"
+    "                    trickle:N:MS (repeatable)\n"
+    "  --request-log FILE  append one line per request to FILE\n";
 
 bool IsLoopback(const std::string& address) {
   return address.rfind("127.", 0) == 0 || address == "localhost" || address == "::1";
@@ -37,6 +44,7 @@ int main(int argc, char** argv) {
   options.dataDir = TARVO_SERVER_DATA_DIR;
   options.httpPort = 28080;
   int accountPort = 0;
+  std::vector<std::pair<std::string, std::string>> faults;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -45,6 +53,16 @@ int main(int argc, char** argv) {
       return 0;
     } else if (arg == "--faults") {
       options.faults = true;
+    } else if (arg == "--fault" && hasValue) {
+      const std::string value = argv[++i];
+      const size_t equals = value.rfind('=');
+      if (equals == std::string::npos || equals == 0) {
+        std::fprintf(stderr, "tarvo-servers: --fault takes PREFIX=KIND, not %s\n", value.c_str());
+        return 2;
+      }
+      faults.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+    } else if (arg == "--request-log" && hasValue) {
+      options.requestLogFile = argv[++i];
     } else if (arg == "--data" && hasValue) {
       options.dataDir = argv[++i];
     } else if (arg == "--bind" && hasValue) {
@@ -71,6 +89,16 @@ int main(int argc, char** argv) {
 
   tarvo::servers::StandInServers servers;
   std::string error;
+  for (const auto& [prefix, kind] : faults) {
+    if (!servers.ArmFault(prefix, kind, 0, &error)) {
+      std::fprintf(stderr, "tarvo-servers: --fault %s=%s: %s\n", prefix.c_str(), kind.c_str(), error.c_str());
+      return 2;
+    }
+  }
+  std::error_code missing;
+  if (!std::filesystem::is_directory(options.dataDir + "/content", missing))
+    std::fprintf(stderr, "tarvo-servers: warning: no data folder at %s/content; every content path answers 404\n",
+                 options.dataDir.c_str());
   if (!servers.Start(options, &error)) {
     std::fprintf(stderr, "tarvo-servers: %s\n", error.c_str());
     return 1;

@@ -1,20 +1,78 @@
 #include "StandInServers.h"
 
 #include <httplib.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 
-#include <chrono>
-#include <ctime>
+#include <cerrno>
+#include <cstring>
+#include <thread>
 
+#include "ArmedFaults.h"
 #include "ContentRoutes.h"
-#include "FaultRoutes.h"
-#include "HttpDate.h"
+#include "FaultDelivery.h"
+#include "InterruptibleServer.h"
+#include "RequestLog.h"
+#include "StopSignal.h"
+#include "TestRoutes.h"
 
 namespace tarvo::servers {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kStartWait = 5s;
+
+// The library adds these to a request's headers; the client never sent them.
+bool AddedByTheLibrary(const std::string& name) {
+  return name == "REMOTE_ADDR" || name == "REMOTE_PORT" || name == "LOCAL_ADDR" || name == "LOCAL_PORT";
+}
+
+LoggedRequest Logged(const httplib::Request& request) {
+  LoggedRequest logged{UtcTimestamp(std::chrono::system_clock::now()), request.method, request.target, {}};
+  for (const auto& [name, value] : request.headers)
+    if (!AddedByTheLibrary(name)) logged.headers.emplace_back(name, value);
+  return logged;
+}
+
+// Reuse of an address in TIME_WAIT, but never a second listener on a port
+// (the library's default options would allow that with SO_REUSEPORT).
+void ListenSocketOptions(int socket) {
+  int yes = 1;
+  setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+}
+
+}  // namespace
 
 struct StandInServers::Impl {
-  httplib::Server http;
+  std::unique_ptr<InterruptibleServer> http;
   std::thread thread;
-  std::atomic<bool> stopping{false};
+  std::atomic<bool> listenEnded{false};
+  StopSignal stop;
+  ArmedFaults faults;
+  RequestLog log;
+  ServerOptions options;
+
+  void Answer(const httplib::Request& request, httplib::Response& response) {
+    std::string path = request.path;
+    const size_t question = request.target.find('?');
+    const std::string query = question == std::string::npos ? "" : request.target.substr(question + 1);
+    std::optional<FaultKind> fault;
+    if (auto url = options.faults ? SplitFaultUrl(path) : std::nullopt) {
+      std::string error;
+      fault = ParseFaultKind(url->kind, &error);
+      if (!fault) {
+        servers::Answer bad = ErrorPage(400);
+        bad.body += "\n<p>" + error + "</p>";
+        return Deliver(bad, std::nullopt, response, stop);
+      }
+      path = url->rest;
+    } else {
+      fault = faults.Take(path);
+    }
+    auto test = options.faults ? TestAnswer(Logged(request), path, query) : std::nullopt;
+    Deliver(test ? *test : ContentAnswer(options.dataDir + "/content", path, query), fault, response, stop);
+  }
 };
 
 StandInServers::StandInServers() : impl_(std::make_unique<Impl>()) {}
@@ -31,36 +89,70 @@ bool StandInServers::Start(const ServerOptions& options, std::string* error) {
     return false;
   };
   if (impl_->thread.joinable()) return fail("already running");
+  if (!options.requestLogFile.empty() && !impl_->log.WriteTo(options.requestLogFile, error)) return false;
+  impl_->options = options;
+  impl_->stop.Reset();
+  impl_->listenEnded = false;
   bind_ = options.bind;
-  httplib::Server& http = impl_->http;
-  // The stall paths hold a worker each; keep enough of them for the rest.
-  http.new_task_queue = [] { return new httplib::ThreadPool(16); };
-  http.set_post_routing_handler([](const httplib::Request&, httplib::Response& response) {
-    response.set_header("Date", HttpDate(std::time(nullptr)));
+  impl_->http = std::make_unique<InterruptibleServer>();
+  httplib::Server& http = *impl_->http;
+  // Stalls hold a worker each; keep enough of them for the rest.
+  http.new_task_queue = [] { return new httplib::ThreadPool(32); };
+  http.set_socket_options(ListenSocketOptions);
+  http.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response&) {
+    impl_->log.Add(Logged(request));
+    return httplib::Server::HandlerResponse::Unhandled;
   });
-  if (options.faults) AddFaultRoutes(http, impl_->stopping);
-  AddContentRoutes(http, options.dataDir + "/content");  // last: it takes every other path
-  if (options.httpPort == 0) {
-    httpPort_ = http.bind_to_any_port(options.bind.c_str());
-    if (httpPort_ <= 0) return fail("cannot bind an HTTP port on " + options.bind);
-  } else {
-    if (!http.bind_to_port(options.bind.c_str(), options.httpPort))
-      return fail("cannot bind " + options.bind + ":" + std::to_string(options.httpPort));
-    httpPort_ = options.httpPort;
+  http.Get(R"(/.*)", [this](const httplib::Request& request, httplib::Response& response) {
+    impl_->Answer(request, response);
+  });
+  errno = 0;
+  const int port = options.httpPort == 0 ? http.bind_to_any_port(options.bind)
+                                         : (http.bind_to_port(options.bind, options.httpPort) ? options.httpPort : -1);
+  if (port <= 0) {
+    const int cause = errno;
+    const std::string where = options.bind + ":" + std::to_string(options.httpPort);
+    if (cause == EADDRINUSE) return fail("cannot listen on " + where + ": the port is in use");
+    return fail("cannot listen on " + where + (cause != 0 ? std::string(": ") + std::strerror(cause) : ""));
   }
-  impl_->thread = std::thread([&http] { http.listen_after_bind(); });
+  httpPort_ = port;
+  impl_->thread = std::thread([this] {
+    impl_->http->listen_after_bind();
+    impl_->listenEnded = true;
+  });
   // Stop() only reaches a server whose accept loop runs: wait for it.
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!http.is_running() && std::chrono::steady_clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  const auto deadline = std::chrono::steady_clock::now() + kStartWait;
+  while (!http.is_running() && !impl_->listenEnded && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(1ms);
+  if (!http.is_running() || impl_->listenEnded) {
+    Stop();
+    return fail("the HTTP server on " + HttpBase() + " did not start");
+  }
   return true;
 }
 
 void StandInServers::Stop() {
   if (!impl_->thread.joinable()) return;
-  impl_->stopping = true;
-  impl_->http.stop();
+  impl_->stop.Raise();
+  impl_->http->Interrupt();
+  impl_->http->stop();
   impl_->thread.join();
+}
+
+bool StandInServers::ArmFault(const std::string& prefix, const std::string& kind, int count,
+                              std::string* error) {
+  auto parsed = ParseFaultKind(kind, error);
+  if (!parsed) return false;
+  impl_->faults.Arm(prefix, *parsed, count);
+  return true;
+}
+
+void StandInServers::DisarmFaults() { impl_->faults.Clear(); }
+
+std::vector<LoggedRequest> StandInServers::Requests() const { return impl_->log.Requests(); }
+
+bool StandInServers::WaitForRequests(size_t count, std::chrono::steady_clock::time_point deadline) const {
+  return impl_->log.WaitFor(count, deadline);
 }
 
 }  // namespace tarvo::servers

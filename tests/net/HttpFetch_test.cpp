@@ -2,8 +2,8 @@
 
 #include <thread>
 
-#include "FaultRoutes.h"
 #include "StandInServers.h"
+#include "TestRoutes.h"
 #include "net/DownloadToFile.h"
 #include "net/FetchUrl.h"
 #include "net/HttpFetch.h"
@@ -20,6 +20,7 @@ class HttpFetchTest : public ::testing::Test {
   void SetUp() override {
     data_.Write("content/tarvo/TarvoMsgLead.txt", "[Info]\r\nShow=1\r\n");
     data_.Write("content/article.asp@id=109", "<html>article</html>");
+    data_.Write("content/zero.bin", std::string("\0after the zero", 15));
     servers::ServerOptions options;
     options.dataDir = data_.Path();
     options.faults = true;
@@ -45,10 +46,10 @@ TEST_F(HttpFetchTest, FetchesTextAndWritesTheFileToo) {
 }
 
 TEST_F(HttpFetchTest, TheRequestCarriesTheProgramsHeadersAndAnEscapedPath) {
-  HttpFetch fetch(Url("/_fault/echo?q=天 龙#x"));
+  HttpFetch fetch(Url("/_test/echo?q=天 龙#x"));
   ASSERT_TRUE(fetch.Succeeded());
   const std::string& echo = *fetch.Content();
-  EXPECT_NE(echo.find("GET /_fault/echo?q=%E5%A4%A9%20%E9%BE%99%23x\n"), std::string::npos) << echo;
+  EXPECT_NE(echo.find("GET /_test/echo?q=%E5%A4%A9%20%E9%BE%99%23x\n"), std::string::npos) << echo;
   EXPECT_NE(echo.find("User-Agent: Tarvo\n"), std::string::npos);
   EXPECT_NE(echo.find("Accept: */*\n"), std::string::npos);
   EXPECT_NE(echo.find("Cache-Control: no-cache\n"), std::string::npos);
@@ -66,13 +67,13 @@ TEST_F(HttpFetchTest, AddressesWithoutAPathRequestNothing) {
 }
 
 TEST_F(HttpFetchTest, ErrorPagesAreContentLikeAnyOther) {
-  HttpFetch fetch(Url("/_fault/404"));
+  HttpFetch fetch(Url("/_fault/status:404/tarvo/TarvoMsgLead.txt"));
   ASSERT_TRUE(fetch.Succeeded());
   EXPECT_NE(fetch.Content()->find("404 Not Found"), std::string::npos);
 }
 
 TEST_F(HttpFetchTest, AZeroFirstByteLeavesNoTextButTheFileGetsEverything) {
-  HttpFetch fetch(Url("/_fault/zero-first"), files_, FromUtf8(out_.File("z.bin")));
+  HttpFetch fetch(Url("/zero.bin"), files_, FromUtf8(out_.File("z.bin")));
   EXPECT_FALSE(fetch.Succeeded());
   EXPECT_EQ(fetch.Content(), nullptr);
   EXPECT_EQ(out_.Read("z.bin"), std::string("\0after the zero", 15));
@@ -80,7 +81,7 @@ TEST_F(HttpFetchTest, AZeroFirstByteLeavesNoTextButTheFileGetsEverything) {
 
 TEST_F(HttpFetchTest, LongBodiesArriveWholeAndInOrder) {
   constexpr size_t kBytes = 3u << 20;
-  HttpFetch fetch(Url("/_fault/big?bytes=" + std::to_string(kBytes)), files_,
+  HttpFetch fetch(Url("/_test/big?bytes=" + std::to_string(kBytes)), files_,
                   FromUtf8(out_.File("big.txt")));
   ASSERT_TRUE(fetch.Succeeded());
   const std::string& text = *fetch.Content();
@@ -90,15 +91,15 @@ TEST_F(HttpFetchTest, LongBodiesArriveWholeAndInOrder) {
 }
 
 TEST_F(HttpFetchTest, ABrokenTransferKeepsWhatArrived) {
-  HttpFetch fetch(Url("/_fault/reset?after=70000"), Short());
+  HttpFetch fetch(Url("/_fault/reset:70000/_test/big?bytes=140001"), Short());
   ASSERT_TRUE(fetch.Succeeded());
   EXPECT_EQ(fetch.Content()->size(), 70000u);
 }
 
 TEST_F(HttpFetchTest, StallsTimeOutUnsuccessful) {
-  HttpFetch body(Url("/_fault/stall"), Short());
-  EXPECT_FALSE(body.Succeeded());  // even though "partial" had arrived
-  HttpFetch headers(Url("/_fault/stall-headers"), Short());
+  HttpFetch body(Url("/_fault/stall-body:7/tarvo/TarvoMsgLead.txt"), Short());
+  EXPECT_FALSE(body.Succeeded());  // even though seven bytes had arrived
+  HttpFetch headers(Url("/_fault/stall/tarvo/TarvoMsgLead.txt"), Short());
   EXPECT_FALSE(headers.Succeeded());
   servers_.Stop();
   EXPECT_FALSE(HttpFetch(Url("/tarvo/TarvoMsgLead.txt"), Short()).Succeeded());  // refused
@@ -108,10 +109,10 @@ TEST_F(HttpFetchTest, TwoFetchesAtOnceDoNotDisturbEachOther) {
   std::string stalled;
   bool stalledOk = true;
   std::thread background([&] {
-    HttpFetch fetch(Url("/_fault/stall"), Short());
+    HttpFetch fetch(Url("/_fault/stall-body:7/tarvo/TarvoMsgLead.txt"), Short());
     stalledOk = fetch.Succeeded();
   });
-  HttpFetch big(Url("/_fault/big?bytes=200000"));
+  HttpFetch big(Url("/_test/big?bytes=200000"));
   background.join();
   EXPECT_TRUE(big.Succeeded());
   EXPECT_EQ(big.Content()->size(), 200000u);
@@ -120,12 +121,12 @@ TEST_F(HttpFetchTest, TwoFetchesAtOnceDoNotDisturbEachOther) {
 
 TEST_F(HttpFetchTest, DownloadToFileWritesTheBodyOrNothing) {
   const WString target = FromUtf8(out_.File("image/Normal0.jpg"));
-  DownloadToFile(Url("/_fault/big?bytes=5000"), files_, target);
+  DownloadToFile(Url("/_test/big?bytes=5000"), files_, target);
   ASSERT_TRUE(files_.FileExists(target));
   EXPECT_EQ(out_.Read("image/Normal0.jpg").size(), 5000u);
   const WString missing = FromUtf8(out_.File("image/none.jpg"));
   servers_.Stop();
-  DownloadToFile(Url("/_fault/big?bytes=5000"), files_, missing, Short());
+  DownloadToFile(Url("/_test/big?bytes=5000"), files_, missing, Short());
   EXPECT_FALSE(files_.FileExists(missing));
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* kUsage =
     "  device init DIR                 create the device from its template when missing\n"
-    "  device point-http DIR PORT      point every loopback HTTP server of the profile at PORT";
+    "  device point-http DIR PORT      point every loopback HTTP server and the WAP proxy of the profile at PORT";
 
 int RunDevice(ProbeContext& context) {
   auto args = context.args.Positional();
@@ -32,9 +32,15 @@ int RunDevice(ProbeContext& context) {
     const std::string profile = host::Join(args[1], "device.ini");
     auto text = host::ReadFile(profile);
     if (!text) return kExitUsage;
-    // Only addresses with a scheme are HTTP servers; host:port ones keep their port.
+    // Addresses with a scheme are HTTP servers, and so is the WAP proxy, the
+    // one host:port value served on the HTTP port; the other host:port ones
+    // (the account server) keep their port.
     static const std::regex loopback(R"((http://(127\.0\.0\.1|localhost)):[0-9]+)");
-    const std::string rewritten = std::regex_replace(*text, loopback, "$1:" + std::to_string(*port));
+    static const std::regex wapProxy(R"((^[ \t]*WapProxy[ \t]*=[ \t]*(127\.0\.0\.1|localhost)):[0-9]+)",
+                                     std::regex::icase | std::regex::multiline);
+    const std::string newPort = ":" + std::to_string(*port);
+    const std::string rewritten =
+        std::regex_replace(std::regex_replace(*text, loopback, "$1" + newPort), wapProxy, "$1" + newPort);
     if (!host::WriteFileAtomically(profile, rewritten)) return kExitAbsent;
     return kExitOk;
   }

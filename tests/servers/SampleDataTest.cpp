@@ -1,0 +1,92 @@
+// The committed sample data answers every content path the program fetches.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "Fetch.h"
+#include "StandInServers.h"
+
+namespace tarvo::servers {
+namespace {
+
+std::string FileBytes(const std::string& relative) {
+  std::ifstream in(std::string(TARVO_SERVER_DATA_DIR) + "/content/" + relative, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// The integer after "name=" up to the next ";" or line end (0 when absent).
+int Value(const std::string& text, const std::string& name) {
+  const size_t at = text.find(name + "=");
+  return at == std::string::npos ? 0 : std::atoi(text.c_str() + at + name.size() + 1);
+}
+
+class SampleDataTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ServerOptions options;
+    options.dataDir = TARVO_SERVER_DATA_DIR;
+    std::string error;
+    ASSERT_TRUE(servers_.Start(options, &error)) << error;
+  }
+  // Fetches the path and checks that it answers the sample file, not a 404 page.
+  std::string Served(const std::string& path, const std::string& file) {
+    const auto fetched = testing::Fetch(servers_.HttpBase() + path);
+    EXPECT_EQ(fetched.status, 200) << path;
+    EXPECT_FALSE(fetched.body.empty()) << path;
+    EXPECT_EQ(fetched.body, FileBytes(file)) << path;
+    return fetched.body;
+  }
+
+  StandInServers servers_;
+};
+
+TEST_F(SampleDataTest, TheUpdateListOffersNothingNewerAndTheInstallerIsAStandIn) {
+  const std::string update = Served("/tarvo/update.txt", "tarvo/update.txt");
+  EXPECT_NE(update.find("[Update]\r\n"), std::string::npos);
+  EXPECT_NE(update.find("Version=1.15\r\n"), std::string::npos);
+  EXPECT_EQ(Served("/tarvo/update.exe", "tarvo/update.exe").rfind("TARVO STAND-IN INSTALLER", 0), 0u);
+}
+
+TEST_F(SampleDataTest, TheTickerLeadAndEveryListFileItNames) {
+  const std::string lead = Served("/tarvo/TarvoMsgLead.txt", "tarvo/TarvoMsgLead.txt");
+  ASSERT_NE(lead.find("show"), std::string::npos);
+  ASSERT_NE(lead.find("frequency"), std::string::npos);
+  const int start = Value(lead, "start1"), end = Value(lead, "end1"), step = Value(lead, "step1");
+  ASSERT_GT(step, 0);
+  ASSERT_LE(start, end);
+  for (int n = start / step + 1; n <= end / step + 1; ++n) {
+    const std::string name = "TarvoMsgList" + std::to_string(n) + ".txt";
+    EXPECT_NE(Served("/tarvo/" + name, "tarvo/" + name).find("tarvomsg"), std::string::npos) << name;
+  }
+}
+
+TEST_F(SampleDataTest, TheJokeLeadAndEveryJokeFileWithStepJokesEach) {
+  const std::string lead = Served("/xh/xh00000.txt", "xh/xh00000.txt");
+  ASSERT_NE(lead.find("[Info]\r\n"), std::string::npos);
+  const int step = Value(lead, "Step"), end = Value(lead, "End");
+  ASSERT_GT(step, 0);
+  ASSERT_GT(end, 0);
+  for (int n = 1; n <= end; ++n) {
+    char name[32];
+    std::snprintf(name, sizeof name, "xh%05d.txt", n);
+    const std::string jokes = Served(std::string("/xh/") + name, std::string("xh/") + name);
+    ASSERT_EQ(jokes.rfind("#", 0), 0u) << name;
+    size_t count = 1;
+    for (size_t at = jokes.find("\r\n#"); at != std::string::npos; at = jokes.find("\r\n#", at + 1)) ++count;
+    EXPECT_EQ(count, static_cast<size_t>(step)) << name;
+    EXPECT_EQ(jokes.substr(jokes.size() - 2), "\r\n") << name;
+  }
+}
+
+TEST_F(SampleDataTest, TheRecommendedTvListAndTheArticlePage) {
+  const std::string tv = Served("/tarvo/tvlist.txt", "tarvo/tvlist.txt");
+  EXPECT_EQ(tv.rfind("#", 0), 0u);
+  EXPECT_NE(tv.find("\r\n"), std::string::npos);
+  EXPECT_NE(Served("/article.asp?id=109", "article.asp@id=109").find("<html>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarvo::servers
