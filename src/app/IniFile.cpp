@@ -36,6 +36,9 @@ int IniFile::ReadInt(WStringView section, WStringView key, int defaultValue,
 int IniFile::WriteString(WStringView section, WStringView key, WStringView value,
                          WStringView path) {
   if (ini::IsRefusedWrite(section, key, value)) return 0;
+  // Another writer (a thread, or tarvo-probe beside tarvo) could rewrite the
+  // file between our read and our write and lose its key or ours.
+  const auto lock = files_.LockFolderOf(path);
   std::vector<std::string> lines;
   if (auto bytes = files_.ReadAll(path)) {
     lines = ini::SplitLines(*bytes);

@@ -1,7 +1,8 @@
 #pragma once
 // The program's own INI reader and writer, over files in the device's code
 // page. Every call opens, scans and closes the file; every write rewrites the
-// whole file through a temporary file that then replaces it.
+// whole file through a temporary file that then replaces it, holding a lock
+// on the file's folder from the read to the write.
 #include <string>
 
 #include "platform/device/FileAccess.h"

@@ -126,6 +126,15 @@ void XmlListFile::Reset() {
   document_->InsertEndChild(TiXmlElement(ToUtf8(kXmlListRoot).c_str()));
 }
 
+WString XmlListFile::BadPath() const {
+  const WString first = path_ + kBadFileSuffix;
+  WString candidate = first;
+  // Only files count as taken: anything else in the way makes the copy fail,
+  // and with it every save, so that the unreadable file is never lost.
+  for (int n = 1; files_.FileExists(candidate); ++n) candidate = first + u"." + FromUtf8(std::to_string(n));
+  return candidate;
+}
+
 bool XmlListFile::KeepAside(std::string_view bytes) {
   savesAllowed_ = files_.WriteAtomically(BadPath(), bytes);
   return savesAllowed_;

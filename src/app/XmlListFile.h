@@ -43,12 +43,14 @@ class XmlListFile {
   XmlListFile& operator=(const XmlListFile&) = delete;
 
   const WString& Path() const { return path_; }
-  WString BadPath() const { return path_ + kBadFileSuffix; }
+  // Where KeepAside puts the next copy: "<name>.bad", or "<name>.bad.N" for
+  // the first N from 1 that no earlier copy took, so none is overwritten.
+  WString BadPath() const;
 
   XmlLoadStatus Load();
   // A fresh document: the declaration and an empty root "Normal".
   void Reset();
-  // Writes the bytes to "<name>.bad". Until that succeeds for a file that is
+  // Writes the bytes to BadPath(). Until that succeeds for a file that is
   // being replaced, saves are refused so the user's file is not lost.
   bool KeepAside(std::string_view bytes);
   // Writes the document and reads it back; false when nothing was written.

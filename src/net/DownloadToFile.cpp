@@ -1,6 +1,8 @@
 #include "net/DownloadToFile.h"
 
-#include <memory>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "net/FetchUrl.h"
 #include "platform/net/HttpTransport.h"
@@ -11,45 +13,66 @@ namespace {
 
 constexpr size_t kReadSize = 1023;
 
-// The four ways the address is tried, in order, until one gives a response:
-// reload without cache and with the no-cache pragma, plain, reload, and last
-// direct, ignoring any proxy.
-struct Attempt {
-  std::vector<std::string> headers;
-  bool direct;
+// The ways the address is tried, in order, until one gives a response:
+// reload without cache and with the no-cache pragma, plain, reload, and
+// plain again (no proxy is ever used, so the last, direct try of the phone
+// is the same request).
+const std::vector<std::string> kAttempts[] = {
+    {"Cache-Control: no-cache", "Pragma: no-cache"},
+    {},
+    {"Cache-Control: no-cache"},
+    {},
 };
+
+bool Stopped(const std::atomic<bool>* stop) { return stop != nullptr && stop->load(); }
+
+// One attempt; true when the server responded. body then holds the whole
+// body when complete is set.
+bool Attempt(const std::string& address, const std::vector<std::string>& headers,
+             HttpFetchTimeouts timeouts, const std::atomic<bool>* stop, std::string& body,
+             bool& complete) {
+  HttpGetOptions options;
+  options.connectTimeout = timeouts.connect;
+  options.requestTimeout = timeouts.request;
+  options.readTimeout = timeouts.read;
+  options.headers = headers;
+  options.readSize = kReadSize;
+  options.stop = stop;
+  bool responded = false;
+  bool tooLarge = false;
+  HttpGetCallbacks callbacks;
+  callbacks.onResponse = [&](long, long long length) {
+    responded = true;
+    if (length > 0) body.reserve(static_cast<size_t>(std::min<long long>(length, HttpFetch::kMaxContent)));
+    return true;
+  };
+  callbacks.onRead = [&](std::string_view bytes) {
+    if (body.size() + bytes.size() > HttpFetch::kMaxContent) {
+      tooLarge = true;
+      return false;
+    }
+    body.append(bytes);
+    return true;
+  };
+  const HttpOutcome outcome = HttpGet(address, options, callbacks);
+  complete = outcome == HttpOutcome::Completed && !tooLarge;
+  return responded;
+}
 
 }  // namespace
 
 void DownloadToFile(WStringView url, FileAccess& files, WStringView filePath,
-                    HttpFetchTimeouts timeouts) {
+                    HttpFetchTimeouts timeouts, const std::atomic<bool>* stop) {
   const std::string address = EscapeRequestBytes(ToUtf8(url));
-  const Attempt attempts[] = {
-      {{"Cache-Control: no-cache", "Pragma: no-cache"}, false},
-      {{}, false},
-      {{"Cache-Control: no-cache"}, false},
-      {{}, true},
-  };
-  for (const Attempt& attempt : attempts) {
-    HttpGetOptions options;
-    options.connectTimeout = timeouts.connect;
-    options.requestTimeout = timeouts.request;
-    options.readTimeout = timeouts.read;
-    options.headers = attempt.headers;
-    options.readSize = kReadSize;
-    options.proxy = "";  // no proxy is configured for the device; the fourth try is direct anyway
-    std::unique_ptr<FileWriter> file;
-    bool responded = false;
-    HttpGetCallbacks callbacks;
-    callbacks.onResponse = [&](long, long long) {
-      responded = true;
-      file = files.OpenForWriting(filePath);
-      return file != nullptr;
-    };
-    callbacks.onRead = [&](std::string_view bytes) { return file && file->Write(bytes); };
-    HttpGet(address, options, callbacks);
-    if (responded) return;
+  for (const auto& headers : kAttempts) {
+    if (Stopped(stop)) break;
+    std::string body;
+    bool complete = false;
+    const bool responded = Attempt(address, headers, timeouts, stop, body, complete);
+    if (complete && files.WriteAtomically(filePath, body)) return;
+    if (responded) break;
   }
+  if (files.FileExists(filePath)) files.DeleteFile(filePath);
 }
 
 }  // namespace tarvo

@@ -19,17 +19,19 @@ void TraceStatus(int context, int status) {
 
 }  // namespace
 
-HttpFetch::HttpFetch(WStringView url, HttpFetchTimeouts timeouts) {
-  Run(url, nullptr, u"", timeouts);
+HttpFetch::HttpFetch(WStringView url, HttpFetchTimeouts timeouts,
+                     const std::atomic<bool>* stop) {
+  Run(url, nullptr, u"", timeouts, stop);
 }
 
 HttpFetch::HttpFetch(WStringView url, FileAccess& files, WStringView filePath,
-                     HttpFetchTimeouts timeouts) {
-  Run(url, &files, filePath, timeouts);
+                     HttpFetchTimeouts timeouts, const std::atomic<bool>* stop) {
+  Run(url, &files, filePath, timeouts, stop);
 }
 
 void HttpFetch::Run(WStringView url, FileAccess* files, WStringView filePath,
-                    HttpFetchTimeouts timeouts) {
+                    HttpFetchTimeouts timeouts, const std::atomic<bool>* stop) {
+  if (stop != nullptr && stop->load()) return;
   auto target = ParseFetchUrl(url);
   std::unique_ptr<FileWriter> file;
   bool fileFailed = false;
@@ -44,6 +46,7 @@ void HttpFetch::Run(WStringView url, FileAccess* files, WStringView filePath,
   options.requestTimeout = timeouts.request;
   options.readTimeout = timeouts.read;
   options.headers = {"Cache-Control: no-cache", "Pragma: no-cache"};
+  options.stop = stop;
   size_t total = 0;
   HttpGetCallbacks callbacks;
   callbacks.onStatus = &TraceStatus;
@@ -70,6 +73,15 @@ void HttpFetch::Run(WStringView url, FileAccess* files, WStringView filePath,
     return true;
   };
   const HttpOutcome outcome = HttpGet(target->Url(), options, callbacks);
+  if (outcome == HttpOutcome::Cancelled && stop != nullptr && stop->load()) {
+    // Stopped: nothing of the transfer stays, not even a partial file.
+    std::string().swap(content_);
+    if (file) {
+      file.reset();
+      files->DeleteFile(filePath);
+    }
+    return;
+  }
   if (outcome == HttpOutcome::NotConnected || outcome == HttpOutcome::RequestFailed) {
     // The request never got a response; in file mode the file is still made.
     if (files != nullptr && !file) file = files->OpenForWriting(filePath);

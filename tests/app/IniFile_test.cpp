@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <thread>
 
 #include "app/IniFile.h"
+#include "platform/device/PhoneFileSystem.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Utf8.h"
 #include "support/TempDir.h"
@@ -23,6 +28,58 @@ class IniFileTest : public ::testing::Test {
   HostFileAccess files_;
   IniFile ini_{files_};
 };
+
+constexpr int kKeysPerWriter = 50;
+
+// Writes its keys one call at a time, each a read-modify-write of the file.
+void WriteKeys(FileAccess& files, WStringView path, const std::string& writer) {
+  IniFile ini(files);
+  for (int i = 0; i < kKeysPerWriter; ++i) {
+    ini.WriteInt(u"Keys", FromUtf8(writer + std::to_string(i)), i, path);
+  }
+}
+
+int KeysFound(FileAccess& files, WStringView path, const std::string& writer) {
+  IniFile ini(files);
+  int found = 0;
+  for (int i = 0; i < kKeysPerWriter; ++i) {
+    found += ini.ReadInt(u"Keys", FromUtf8(writer + std::to_string(i)), -1, path) == i;
+  }
+  return found;
+}
+
+TEST_F(IniFileTest, TwoProcessesWritingOneFileLoseNoKeys) {
+  int gate[2];
+  ASSERT_EQ(pipe(gate), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(gate[1]);
+    char go;
+    if (read(gate[0], &go, 1) != 1) _exit(2);
+    HostFileAccess files;
+    WriteKeys(files, Path(), "child");
+    _exit(0);
+  }
+  close(gate[0]);
+  ASSERT_EQ(write(gate[1], "g", 1), 1);  // both start together
+  close(gate[1]);
+  WriteKeys(files_, Path(), "parent");
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(KeysFound(files_, Path(), "parent"), kKeysPerWriter);
+  EXPECT_EQ(KeysFound(files_, Path(), "child"), kKeysPerWriter);
+}
+
+TEST_F(IniFileTest, TwoThreadsWithTheirOwnPhoneFileSystemsLoseNoKeys) {
+  PhoneFileSystem first(dir_.Path()), second(dir_.Path());
+  std::thread other([&] { WriteKeys(second, u"\\Windows\\Tarvo.ini", "second"); });
+  WriteKeys(first, u"\\windows\\tarvo.ini", "first");
+  other.join();
+  EXPECT_EQ(KeysFound(first, u"\\Windows\\Tarvo.ini", "first"), kKeysPerWriter);
+  EXPECT_EQ(KeysFound(first, u"\\Windows\\Tarvo.ini", "second"), kKeysPerWriter);
+}
 
 TEST_F(IniFileTest, BlanksAroundTheEqualsSignAndTrailingSpaces) {
   const WString fixture = FromUtf8(TARVO_TEST_DATA_DIR "/ini/blanks_around_equals.ini");

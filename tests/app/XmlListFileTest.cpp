@@ -68,6 +68,19 @@ TEST_F(XmlListFileTest, UnparsableFileIsKeptAsideBeforeAnySave) {
   ASSERT_EQ(file.Entries().size(), 1u);
 }
 
+TEST_F(XmlListFileTest, LaterUnparsableFilesKeepTheEarlierCopies) {
+  for (const char* broken : {"<Normal>first", "<Normal>second", "<Normal>third"}) {
+    dir_.Write("list.xml", broken);
+    XmlListFile file(files_, Path());
+    EXPECT_EQ(file.Load(), XmlLoadStatus::kUnparsable);
+    file.Append(u"n", u"t");
+    ASSERT_TRUE(file.Save());
+  }
+  EXPECT_EQ(dir_.Read("list.xml.bad"), "<Normal>first");
+  EXPECT_EQ(dir_.Read("list.xml.bad.1"), "<Normal>second");
+  EXPECT_EQ(dir_.Read("list.xml.bad.2"), "<Normal>third");
+}
+
 TEST_F(XmlListFileTest, FileWithoutRootElementIsUnparsable) {
   dir_.Write("list.xml", "<?xml version=\"1.0\" ?>\n");
   XmlListFile file(files_, Path());

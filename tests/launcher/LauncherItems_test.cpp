@@ -97,6 +97,17 @@ TEST_F(LauncherItemsTest, AnUnreadableFileIsReportedAndKeptAside) {
   EXPECT_NE(File().find("视频搜索"), std::string::npos);
 }
 
+TEST_F(LauncherItemsTest, ASecondUnreadableFileKeepsTheFirstCopy) {
+  files_.WriteAtomically(kPath, "<Normal><a Title=\"first\">");
+  Load(0);
+  files_.WriteAtomically(kPath, "<Normal><a Title=\"second\">");
+  Load(0);
+  EXPECT_EQ(files_.ReadAll(u"\\Program Files\\Tarvo\\temp\\MainMenu.xml.bad").value_or(""),
+            "<Normal><a Title=\"first\">");
+  EXPECT_EQ(files_.ReadAll(u"\\Program Files\\Tarvo\\temp\\MainMenu.xml.bad.1").value_or(""),
+            "<Normal><a Title=\"second\">");
+}
+
 TEST_F(LauncherItemsTest, EditsSaveTheDocument) {
   LauncherDocument document(files_, kPath);
   std::vector<LauncherItem> items;

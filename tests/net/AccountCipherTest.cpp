@@ -32,6 +32,17 @@ TEST(Encipher, FourCharacterPasswordGivesTwoBlocks) {
   EXPECT_EQ(Base64Decode(ToUtf8(sealed)).size(), 16u);
 }
 
+// Cipher texts made independently of this code, with OpenSSL's legacy DES
+// under key "12345678" (bytes 8 to 15 of kSessionKey), no padding of its own:
+//   printf '\x00a\x00b\x00c\x00d\0\0\0\0\0\0\0\0' |
+//     openssl enc -des-ecb -provider legacy -provider default -K 3132333435363738 -nopad | base64
+TEST(Encipher, MatchesDesEcbOverBigEndianUtf16WithZeroPadding) {
+  EXPECT_EQ(Encipher(u"abcd", kSessionKey), u"aWpFw8i5+bQ9dZWpi/+AnQ==");  // a whole block of zeros
+  EXPECT_EQ(Encipher(u"secret", kSessionKey), u"e8XKFFz7NQeT0wK7HZbxSw==");
+  EXPECT_EQ(Encipher(u"中文", kSessionKey), u"aAiQkFIG0fQ=");  // 4E2D 6587 0000 0000
+  EXPECT_EQ(Decipher(u"e8XKFFz7NQeT0wK7HZbxSw==", kSessionKey), u"secret");
+}
+
 TEST(Encipher, PadsAShortTextToOneBlock) {
   EXPECT_EQ(Encipher(u"abc", kSessionKey).size(), 12u);  // 6 bytes -> 8
   EXPECT_EQ(Encipher(u"abcde", kSessionKey).size(), 24u);  // 10 bytes -> 16

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <future>
 #include <thread>
 
+#include "HoldingServer.h"
 #include "StandInServers.h"
-#include "TestRoutes.h"
 #include "net/DownloadToFile.h"
 #include "net/FetchUrl.h"
 #include "net/HttpFetch.h"
@@ -13,7 +14,36 @@
 namespace tarvo {
 namespace {
 
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using testing::HoldingServer;
+
 constexpr std::chrono::milliseconds kShort{300};
+constexpr auto kStopWithin = 100ms;
+constexpr char kPartialAnswer[] = "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\npartial";
+
+// Runs a transfer on a thread of its own; Stop raises its flag and says how
+// long the transfer took to end after that.
+class StoppedTransfer {
+ public:
+  template <typename Transfer>
+  explicit StoppedTransfer(Transfer transfer)
+      : done_(std::async(std::launch::async, [this, transfer] {
+          transfer(&stop_);
+          ended_ = Clock::now();
+        })) {}
+  std::chrono::milliseconds Stop() {
+    const auto raised = Clock::now();
+    stop_ = true;
+    done_.get();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(ended_ - raised);
+  }
+
+ private:
+  std::atomic<bool> stop_{false};
+  Clock::time_point ended_;
+  std::future<void> done_;
+};
 
 class HttpFetchTest : public ::testing::Test {
  protected:
@@ -98,7 +128,7 @@ TEST_F(HttpFetchTest, ABrokenTransferKeepsWhatArrived) {
 
 TEST_F(HttpFetchTest, StallsTimeOutUnsuccessful) {
   HttpFetch body(Url("/_fault/stall-body:7/tarvo/TarvoMsgLead.txt"), Short());
-  EXPECT_FALSE(body.Succeeded());  // even though seven bytes had arrived
+  EXPECT_FALSE(body.Succeeded());  // even though "partial" had arrived
   HttpFetch headers(Url("/_fault/stall/tarvo/TarvoMsgLead.txt"), Short());
   EXPECT_FALSE(headers.Succeeded());
   servers_.Stop();
@@ -106,17 +136,52 @@ TEST_F(HttpFetchTest, StallsTimeOutUnsuccessful) {
 }
 
 TEST_F(HttpFetchTest, TwoFetchesAtOnceDoNotDisturbEachOther) {
-  std::string stalled;
-  bool stalledOk = true;
+  // The server answers neither request before it has both: fetches that
+  // could not run at the same time would time out.
+  HoldingServer server(HoldingServer::Script::AnswerAfter(
+      2, "HTTP/1.1 200 OK\r\nContent-Length: 12\r\nConnection: close\r\n\r\nboth at once", true));
+  const HttpFetchTimeouts timeouts = HttpFetchTimeouts::Each(3s);
+  std::string fileContent;
+  bool fileOk = false;
   std::thread background([&] {
-    HttpFetch fetch(Url("/_fault/stall-body:7/tarvo/TarvoMsgLead.txt"), Short());
-    stalledOk = fetch.Succeeded();
+    HttpFetch fetch(FromUtf8(server.Url("/a")), files_, FromUtf8(out_.File("a.txt")), timeouts);
+    fileOk = fetch.Succeeded();
   });
-  HttpFetch big(Url("/_test/big?bytes=200000"));
+  HttpFetch memory(FromUtf8(server.Url("/b")), timeouts);
   background.join();
-  EXPECT_TRUE(big.Succeeded());
-  EXPECT_EQ(big.Content()->size(), 200000u);
-  EXPECT_FALSE(stalledOk);
+  EXPECT_EQ(server.Connections(), 2);
+  ASSERT_TRUE(memory.Succeeded());
+  EXPECT_EQ(*memory.Content(), "both at once");
+  EXPECT_TRUE(fileOk);
+  EXPECT_EQ(out_.Read("a.txt"), "both at once");
+}
+
+TEST_F(HttpFetchTest, AStoppedFetchEndsAtOnceUnsuccessfulAndLeavesNoFile) {
+  HoldingServer server(HoldingServer::Script::AnswerAfter(1, kPartialAnswer));
+  const WString file = FromUtf8(out_.File("partial.txt"));
+  bool succeeded = true;
+  bool hadContent = true;
+  StoppedTransfer transfer([&](const std::atomic<bool>* stop) {
+    HttpFetch fetch(FromUtf8(server.Url()), files_, file, HttpFetchTimeouts::Each(20s), stop);
+    succeeded = fetch.Succeeded();
+    hadContent = fetch.Content() != nullptr;
+  });
+  ASSERT_TRUE(server.WaitForAnswers(1));
+  EXPECT_LT(transfer.Stop(), kStopWithin);
+  EXPECT_FALSE(succeeded);
+  EXPECT_FALSE(hadContent);
+  EXPECT_FALSE(files_.FileExists(file));
+}
+
+TEST_F(HttpFetchTest, EveryStepWaitsTheDevicesTimeOut) {
+  const auto profile = DeviceProfile::Parse("[Network]\nTimeoutMs=200\n");
+  const auto start = Clock::now();
+  HttpFetch headers(Url("/_fault/stall/tarvo/TarvoMsgLead.txt"), HttpFetchTimeouts::ForDevice(profile));
+  HttpFetch body(Url("/_fault/stall-body:7/tarvo/TarvoMsgLead.txt"),
+                 HttpFetchTimeouts::ForDevice(profile));
+  EXPECT_FALSE(headers.Succeeded());
+  EXPECT_FALSE(body.Succeeded());
+  EXPECT_LT(Clock::now() - start, 3s);
 }
 
 TEST_F(HttpFetchTest, DownloadToFileWritesTheBodyOrNothing) {
@@ -128,6 +193,55 @@ TEST_F(HttpFetchTest, DownloadToFileWritesTheBodyOrNothing) {
   servers_.Stop();
   DownloadToFile(Url("/_test/big?bytes=5000"), files_, missing, Short());
   EXPECT_FALSE(files_.FileExists(missing));
+}
+
+TEST_F(HttpFetchTest, AFailedDownloadRemovesAnEarlierFile) {
+  const std::string name = "image/Normal0.jpg";
+  for (const char* path : {"/_fault/stall-body:7/tarvo/TarvoMsgLead.txt", "/_fault/reset:3000/_test/big?bytes=6000",
+                           "/_fault/stall/tarvo/TarvoMsgLead.txt"}) {
+    out_.Write(name, "the earlier picture");
+    DownloadToFile(Url(path), files_, FromUtf8(out_.File(name)), Short());
+    EXPECT_FALSE(files_.FileExists(FromUtf8(out_.File(name)))) << path;
+  }
+  out_.Write(name, "the earlier picture");
+  servers_.Stop();
+  DownloadToFile(Url("/_test/big?bytes=5000"), files_, FromUtf8(out_.File(name)), Short());
+  EXPECT_FALSE(files_.FileExists(FromUtf8(out_.File(name))));
+}
+
+TEST_F(HttpFetchTest, ADownloadOverTheCapLeavesNoFile) {
+  const WString target = FromUtf8(out_.File("update.xml"));
+  DownloadToFile(Url("/_test/big?bytes=" + std::to_string(HttpFetch::kMaxContent + 1)), files_,
+                 target);
+  EXPECT_FALSE(files_.FileExists(target));
+  DownloadToFile(Url("/_test/big?bytes=" + std::to_string(HttpFetch::kMaxContent)), files_,
+                 target);
+  EXPECT_EQ(out_.Read("update.xml").size(), HttpFetch::kMaxContent);
+}
+
+TEST_F(HttpFetchTest, ADownloadReplacesTheFileOnlyWhenComplete) {
+  HoldingServer server(HoldingServer::Script::AnswerAfter(1, kPartialAnswer));
+  out_.Write("image/1.jpg", "the earlier picture");
+  const WString target = FromUtf8(out_.File("image/1.jpg"));
+  StoppedTransfer transfer([&](const std::atomic<bool>* stop) {
+    DownloadToFile(FromUtf8(server.Url()), files_, target, HttpFetchTimeouts::Each(20s), stop);
+  });
+  ASSERT_TRUE(server.WaitForAnswers(1));
+  EXPECT_EQ(out_.Read("image/1.jpg"), "the earlier picture");  // still, while the body comes
+  EXPECT_LT(transfer.Stop(), kStopWithin);
+  EXPECT_FALSE(files_.FileExists(target));
+}
+
+TEST_F(HttpFetchTest, AStoppedDownloadMakesNoFurtherAttempts) {
+  HoldingServer server(HoldingServer::Script::Silent());
+  const WString target = FromUtf8(out_.File("image/2.jpg"));
+  StoppedTransfer transfer([&](const std::atomic<bool>* stop) {
+    DownloadToFile(FromUtf8(server.Url()), files_, target, HttpFetchTimeouts::Each(20s), stop);
+  });
+  ASSERT_TRUE(server.WaitForRequests(1));
+  EXPECT_LT(transfer.Stop(), kStopWithin);
+  EXPECT_EQ(server.Connections(), 1);
+  EXPECT_FALSE(files_.FileExists(target));
 }
 
 TEST(FetchUrl, HostAndPathRules) {

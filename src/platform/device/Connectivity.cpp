@@ -1,5 +1,6 @@
 #include "platform/device/Connectivity.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -64,7 +65,8 @@ Connectivity::Connectivity(const DeviceProfile& profile)
       dialDelay_(std::max(0, profile.GetInt("Connectivity", "DialDelayMs", 300))) {}
 
 Connectivity::~Connectivity() {
-  for (auto& dialer : dialers_) dialer.join();
+  std::unique_lock<std::mutex> lock(mutex_);
+  changed_.wait(lock, [this] { return dialsInProgress_ == 0; });
 }
 
 std::vector<ConnectionEntry> Connectivity::DetailedStatus() const {
@@ -73,17 +75,47 @@ std::vector<ConnectionEntry> Connectivity::DetailedStatus() const {
   return entries_;
 }
 
+void Connectivity::MergeEntries(std::vector<ConnectionEntry>& list,
+                                const std::vector<ConnectionEntry>& added) {
+  for (const ConnectionEntry& entry : added) {
+    auto same = std::find_if(list.begin(), list.end(), [&](const ConnectionEntry& listed) {
+      return listed.type == entry.type && listed.subtype == entry.subtype;
+    });
+    if (same != list.end()) {
+      *same = entry;
+    } else {
+      list.push_back(entry);
+    }
+  }
+}
+
 uint32_t Connectivity::Dial() {
   std::this_thread::sleep_for(dialDelay_);  // the link takes a moment to come up
   uint32_t status = kConnectionStatusDisconnected;
-  // Listeners are told under the lock, so one that was removed is never called.
-  std::lock_guard<std::mutex> guard(mutex_);
-  if (!dialResult_.empty()) {
-    entries_.insert(entries_.end(), dialResult_.begin(), dialResult_.end());
-    status = kConnectionStatusConnected;
+  {
+    std::lock_guard<std::mutex> guard(mutex_);
+    if (!dialResult_.empty()) {
+      MergeEntries(entries_, dialResult_);
+      status = kConnectionStatusConnected;
+    }
   }
-  for (const auto& listener : listeners_) listener.second(status);
+  Tell(status);
   return status;
+}
+
+void Connectivity::Tell(uint32_t status) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  const auto listeners = listeners_;
+  const auto self = std::this_thread::get_id();
+  for (const auto& slot : listeners) {
+    if (slot->removed) continue;
+    slot->callers.push_back(self);
+    lock.unlock();
+    slot->listener(status);
+    lock.lock();
+    slot->callers.erase(std::find(slot->callers.begin(), slot->callers.end(), self));
+    changed_.notify_all();
+  }
 }
 
 uint32_t Connectivity::EstablishConnectionSync(ConnectionDestination,
@@ -93,19 +125,49 @@ uint32_t Connectivity::EstablishConnectionSync(ConnectionDestination,
 }
 
 void Connectivity::EstablishConnection(ConnectionDestination) {
+  {
+    std::lock_guard<std::mutex> guard(mutex_);
+    ++dialsInProgress_;
+  }
+  // The thread is let go; the destructor waits for the count to reach zero,
+  // and the thread touches nothing of this object after counting itself out.
+  std::thread([this] {
+    Dial();
+    std::lock_guard<std::mutex> guard(mutex_);
+    --dialsInProgress_;
+    changed_.notify_all();
+  }).detach();
+}
+
+int Connectivity::DialsInProgress() const {
   std::lock_guard<std::mutex> guard(mutex_);
-  dialers_.emplace_back([this] { Dial(); });
+  return dialsInProgress_;
 }
 
 int Connectivity::AddStatusListener(Listener listener) {
   std::lock_guard<std::mutex> guard(mutex_);
-  listeners_.emplace_back(nextListener_, std::move(listener));
-  return nextListener_++;
+  auto slot = std::make_shared<ListenerSlot>();
+  slot->id = nextListener_++;
+  slot->listener = std::move(listener);
+  listeners_.push_back(std::move(slot));
+  return listeners_.back()->id;
 }
 
 void Connectivity::RemoveStatusListener(int id) {
-  std::lock_guard<std::mutex> guard(mutex_);
-  std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
+  std::unique_lock<std::mutex> lock(mutex_);
+  auto found = std::find_if(listeners_.begin(), listeners_.end(),
+                            [id](const auto& slot) { return slot->id == id; });
+  if (found == listeners_.end()) return;
+  const std::shared_ptr<ListenerSlot> slot = *found;
+  slot->removed = true;
+  listeners_.erase(found);
+  // Calls on other threads end first; one on this thread is the listener
+  // removing itself and goes on once this returns.
+  const auto self = std::this_thread::get_id();
+  changed_.wait(lock, [&] {
+    return std::all_of(slot->callers.begin(), slot->callers.end(),
+                       [&](std::thread::id caller) { return caller == self; });
+  });
 }
 
 }  // namespace tarvo

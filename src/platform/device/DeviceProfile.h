@@ -12,6 +12,7 @@ namespace tarvo {
 class DeviceProfile {
  public:
   using Entries = std::vector<std::pair<std::string, std::string>>;
+  static constexpr int kDefaultNetworkTimeoutMs = 30000;
 
   static DeviceProfile Parse(std::string_view utf8);
 
@@ -31,6 +32,12 @@ class DeviceProfile {
   // Comma-separated lists in [Servers].
   std::vector<std::string> HotVideoChannels() const { return List("Servers", "HotVideoChannels"); }
   std::vector<std::string> TimeServers() const { return List("Servers", "TimeServers"); }
+  // [Network] TimeoutMs: how long every step of a fetch may wait; 30000
+  // when missing, not a number or not positive.
+  int NetworkTimeoutMs() const {
+    const int value = GetInt("Network", "TimeoutMs", kDefaultNetworkTimeoutMs);
+    return value > 0 ? value : kDefaultNetworkTimeoutMs;
+  }
   std::string TelephonySerialNumber() const { return GetOr("Telephony", "SerialNumber", ""); }
   std::string TelephonySubscriberNumber() const {
     return GetOr("Telephony", "SubscriberNumber", "");

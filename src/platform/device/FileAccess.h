@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/device/FileLock.h"
 #include "platform/text/WString.h"
 
 namespace tarvo {
@@ -44,6 +45,10 @@ class FileAccess {
   virtual bool CreateFolder(WStringView path) = 0;  // with its parents
   // The separator this kind of path uses between folder and name.
   virtual char16_t Separator() const = 0;
+  // Holds the folder of path (made when missing) against every other holder,
+  // in this process or another, until the lock goes: for read-modify-write
+  // of a file in it. nullptr where this kind of access has no such lock.
+  virtual std::unique_ptr<FileLock> LockFolderOf(WStringView) { return nullptr; }
 };
 
 // Host paths, given as UTF-8 text in a WString.
@@ -60,6 +65,7 @@ class HostFileAccess : public FileAccess {
   bool RemoveFolder(WStringView path) override;
   bool CreateFolder(WStringView path) override;
   char16_t Separator() const override { return u'/'; }
+  std::unique_ptr<FileLock> LockFolderOf(WStringView path) override;
 };
 
 }  // namespace tarvo

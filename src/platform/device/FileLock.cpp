@@ -9,8 +9,17 @@
 namespace tarvo {
 
 FileLock::FileLock(const std::string& lockPath, Mode mode) {
-  int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return;
+  Take(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644), mode);
+}
+
+std::unique_ptr<FileLock> FileLock::OnFolder(const std::string& folder, Mode mode) {
+  std::unique_ptr<FileLock> lock(new FileLock());
+  lock->Take(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), mode);
+  return lock;
+}
+
+bool FileLock::Take(int fd, Mode mode) {
+  if (fd < 0) return false;
   int flags = LOCK_EX | (mode == Mode::TryOnly ? LOCK_NB : 0);
   int result;
   do {
@@ -18,9 +27,10 @@ FileLock::FileLock(const std::string& lockPath, Mode mode) {
   } while (result != 0 && errno == EINTR);
   if (result != 0) {
     ::close(fd);
-    return;
+    return false;
   }
   fd_ = fd;
+  return true;
 }
 
 FileLock::~FileLock() {

@@ -43,6 +43,15 @@ bool HostFileAccess::RemoveFolder(WStringView path) {
 
 bool HostFileAccess::CreateFolder(WStringView path) { return host::MakeFolders(ToUtf8(path)); }
 
+std::unique_ptr<FileLock> HostFileAccess::LockFolderOf(WStringView path) {
+  const std::string target = ToUtf8(path);
+  if (target.empty()) return nullptr;
+  std::string folder = host::Parent(target);
+  if (folder.empty()) folder = ".";
+  host::MakeFolders(folder);
+  return FileLock::OnFolder(folder);
+}
+
 }  // namespace tarvo
 
 namespace tarvo {

@@ -92,6 +92,12 @@ bool PhoneFileSystem::WriteAtomically(WStringView path, std::string_view bytes) 
   return host && host::WriteFileAtomically(*host, bytes);
 }
 
+std::unique_ptr<FileLock> PhoneFileSystem::LockFolderOf(WStringView path) {
+  auto host = HostPathWithParents(path);
+  if (!host) return nullptr;
+  return FileLock::OnFolder(host::Parent(*host));
+}
+
 bool PhoneFileSystem::Append(WStringView path, std::string_view bytes) {
   auto host = HostPath(path);
   return host && host::IsRegularFile(*host) && host::AppendToFile(*host, bytes);

@@ -28,6 +28,7 @@ class PhoneFileSystem : public FileAccess {
   bool RemoveFolder(WStringView path) override;
   bool CreateFolder(WStringView path) override;
   char16_t Separator() const override { return u'\\'; }
+  std::unique_ptr<FileLock> LockFolderOf(WStringView path) override;
 
  private:
   // HostPath after the parent folders were created.

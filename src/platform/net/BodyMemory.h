@@ -5,10 +5,11 @@
 
 namespace tarvo {
 
-// Makes room for a body of the given size in one allocation and asks the host
-// to map its pages now: touching fresh pages one fault at a time costs more
-// than the transfer of a large body itself. A large body is reserved in whole
-// huge pages (up to 2 MiB more than asked) where the host can map them at once.
+// Makes room for a body of the given size in one reservation, so that it
+// never moves while it fills, and asks the host to map the reservation's
+// whole pages now: touching fresh pages one fault at a time costs more than
+// the transfer of a large body itself. Only pages that lie wholly inside the
+// reservation are touched, whatever the allocator keeps around it.
 void ReserveBody(std::string& body, size_t size);
 
 }  // namespace tarvo

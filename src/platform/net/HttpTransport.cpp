@@ -145,12 +145,22 @@ HttpOutcome HttpGet(const std::string& url, const HttpGetOptions& options,
   curl_easy_setopt(easy, CURLOPT_PREREQFUNCTION, &OnConnected);
   curl_easy_setopt(easy, CURLOPT_PREREQDATA, &transfer);
   curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+#if CURL_AT_LEAST_VERSION(7, 87, 0)
+  // A transfer stopped while a name is still being resolved leaves the
+  // resolver thread to finish on its own instead of waiting for it.
+  curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
+#endif
   curl_multi_add_handle(multi, easy);
 
   HttpOutcome outcome = HttpOutcome::Completed;
   bool finished = false;
   CURLcode result = CURLE_OK;
+  const auto stopped = [&options] { return options.stop != nullptr && options.stop->load(); };
   while (!finished) {
+    if (stopped()) {
+      outcome = HttpOutcome::Cancelled;
+      break;
+    }
     int running = 0;
     curl_multi_perform(multi, &running);
     int queued = 0;
@@ -171,10 +181,11 @@ HttpOutcome HttpGet(const std::string& url, const HttpGetOptions& options,
       break;
     }
     // Wait as long as curl asks (it may hold data it has not handed out
-    // yet), but never long enough to miss a time-out of ours.
+    // yet), but never long enough to miss a time-out or the stop flag.
     long wanted = -1;
     curl_multi_timeout(multi, &wanted);
-    const int wait = wanted < 0 ? 20 : static_cast<int>(std::min<long>(wanted, 20));
+    const long most = kStopCheckInterval.count();
+    const int wait = wanted < 0 ? most : static_cast<int>(std::min<long>(wanted, most));
     if (wait > 0) curl_multi_poll(multi, nullptr, 0, wait, nullptr);
   }
   if (finished) {

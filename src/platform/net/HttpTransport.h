@@ -3,6 +3,7 @@
 // of transfers may run at once on different threads. The body is handed out
 // in reads of a fixed size (the last one may be shorter), as the program's
 // fetch routines consume it.
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -21,7 +22,13 @@ struct HttpGetOptions {
   std::vector<std::string> headers;  // extra request headers
   std::string proxy;                 // "host:port"; empty: direct, whatever the environment says
   size_t readSize = 65534;
+  // When it turns true the transfer ends, whatever it is waiting for, within
+  // kStopCheckInterval; the outcome is then Cancelled.
+  const std::atomic<bool>* stop = nullptr;
 };
+
+// How often a transfer looks at its stop flag.
+inline constexpr std::chrono::milliseconds kStopCheckInterval{20};
 
 enum class HttpOutcome {
   Completed,      // the whole body arrived
@@ -29,7 +36,7 @@ enum class HttpOutcome {
   RequestFailed,  // connected, but no response headers (error or time-out)
   TimedOut,       // a wait for more of the body timed out
   Broken,         // the transfer broke off after the headers
-  Cancelled,      // a callback asked to stop
+  Cancelled,      // a callback or the stop flag ended the transfer
 };
 
 struct HttpGetCallbacks {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "platform/device/HostFiles.h"
 
@@ -16,8 +17,15 @@
 namespace tarvo::ui {
 namespace {
 
-// Larger pictures than this are refused rather than decoded into memory.
-constexpr unsigned kMaxImageSide = 8192;
+// Larger pictures than a phone can hold are refused before anything is
+// allocated for them.
+constexpr unsigned kMaxImageSide = 4096;
+constexpr size_t kMaxImageBytes = size_t{64} << 20;
+
+bool FitsAPhone(unsigned width, unsigned height) {
+  return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
+         size_t{width} * height * sizeof(uint32_t) <= kMaxImageBytes;
+}
 
 void AppendPngBytes(png_structp png, png_bytep data, png_size_t length) {
   auto* out = static_cast<std::string*>(png_get_io_ptr(png));
@@ -25,10 +33,6 @@ void AppendPngBytes(png_structp png, png_bytep data, png_size_t length) {
 }
 
 void IgnoreFlush(png_structp) {}
-
-}  // namespace
-
-namespace {
 
 bool IsPng(std::string_view bytes) { return bytes.size() >= 8 && png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8) == 0; }
 
@@ -41,7 +45,7 @@ std::optional<Canvas> DecodePng(std::string_view bytes) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
   if (png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()) == 0) return std::nullopt;
-  if (image.width == 0 || image.height == 0 || image.width > kMaxImageSide || image.height > kMaxImageSide) {
+  if (!FitsAPhone(image.width, image.height)) {
     png_image_free(&image);
     return std::nullopt;
   }
@@ -55,48 +59,66 @@ std::optional<Canvas> DecodePng(std::string_view bytes) {
   return canvas;
 }
 
+// Everything a JPEG decode changes lives here, outside the frame that calls
+// setjmp: after a jump back, that frame's own locals would be indeterminate.
 struct JpegErrors {
-  jpeg_error_mgr manager;
+  jpeg_error_mgr manager;  // first, so that the library's pointer to it is one to this
   std::jmp_buf jump;
 };
 
-void JpegFail(j_common_ptr info) {
-  auto* errors = reinterpret_cast<JpegErrors*>(info->err);
-  std::longjmp(errors->jump, 1);
-}
-
-void JpegQuiet(j_common_ptr, int) {}
-
-std::optional<Canvas> DecodeJpeg(std::string_view bytes) {
+struct JpegJob {
   jpeg_decompress_struct info{};
   JpegErrors errors{};
-  info.err = jpeg_std_error(&errors.manager);
-  errors.manager.error_exit = JpegFail;
-  errors.manager.emit_message = JpegQuiet;
-  // Everything that must be released after a jump lives outside this frame's locals.
   std::optional<Canvas> canvas;
-  if (setjmp(errors.jump) != 0) {
-    jpeg_destroy_decompress(&info);
-    return std::nullopt;
+};
+
+[[noreturn]] void JumpBack(j_common_ptr info) {
+  std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->jump, 1);
+}
+
+void JpegFail(j_common_ptr info) { JumpBack(info); }
+
+// Warnings are quiet, except that data ending early fails the decode: the
+// library would make up the missing part of the picture.
+void JpegMessage(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) JumpBack(info);
+}
+
+// Decodes into job.canvas; false on any failure. No C++ object lives in this
+// frame, so a jump out of the library skips no destructor.
+bool RunJpeg(JpegJob& job, const unsigned char* bytes, size_t size) {
+  job.info.err = jpeg_std_error(&job.errors.manager);
+  job.errors.manager.error_exit = JpegFail;
+  job.errors.manager.emit_message = JpegMessage;
+  if (setjmp(job.errors.jump) != 0) return false;
+  jpeg_create_decompress(&job.info);
+  jpeg_mem_src(&job.info, bytes, static_cast<unsigned long>(size));
+  if (jpeg_read_header(&job.info, TRUE) != JPEG_HEADER_OK) return false;
+  job.info.out_color_space = JCS_EXT_BGRA;
+  jpeg_calc_output_dimensions(&job.info);
+  if (!FitsAPhone(job.info.image_width, job.info.image_height) ||
+      !FitsAPhone(job.info.output_width, job.info.output_height)) {
+    return false;
   }
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
-  if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK || info.image_width == 0 || info.image_height == 0 ||
-      info.image_width > kMaxImageSide || info.image_height > kMaxImageSide) {
-    jpeg_destroy_decompress(&info);
-    return std::nullopt;
+  jpeg_start_decompress(&job.info);
+  job.canvas.emplace(static_cast<int>(job.info.output_width), static_cast<int>(job.info.output_height),
+                     PixelFormat::Rgba, 0xFF000000);
+  while (job.info.output_scanline < job.info.output_height) {
+    JSAMPROW row = reinterpret_cast<JSAMPROW>(
+        job.canvas->Pixels() + static_cast<size_t>(job.info.output_scanline) * job.info.output_width);
+    jpeg_read_scanlines(&job.info, &row, 1);
   }
-  info.out_color_space = JCS_EXT_BGRA;
-  jpeg_start_decompress(&info);
-  canvas.emplace(static_cast<int>(info.output_width), static_cast<int>(info.output_height), PixelFormat::Rgba,
-                 0xFF000000);
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW row = reinterpret_cast<JSAMPROW>(canvas->Pixels() + static_cast<size_t>(info.output_scanline) * info.output_width);
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  return canvas;
+  jpeg_finish_decompress(&job.info);
+  return true;
+}
+
+std::optional<Canvas> DecodeJpeg(std::string_view bytes) {
+  auto job = std::make_unique<JpegJob>();
+  const bool decoded = RunJpeg(*job, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+  // Safe also when creation failed: the library then has nothing to free.
+  jpeg_destroy_decompress(&job->info);
+  if (!decoded) return std::nullopt;
+  return std::move(job->canvas);
 }
 
 }  // namespace

@@ -51,6 +51,16 @@ TEST(DeviceProfile, SectionsAndKeysIgnoreCaseAndCommentsAreSkipped) {
   EXPECT_FALSE(profile.Get("servers", "x"));
 }
 
+TEST(DeviceProfile, NetworkTimeOutDefaultsToThirtySeconds) {
+  EXPECT_EQ(DeviceProfile::Parse("").NetworkTimeoutMs(), 30000);
+  EXPECT_EQ(DeviceProfile::Parse("[network]\ntimeoutms=1000\n").NetworkTimeoutMs(), 1000);
+  for (const char* bad : {"0", "-5", "soon", ""}) {
+    EXPECT_EQ(DeviceProfile::Parse(std::string("[Network]\nTimeoutMs=") + bad).NetworkTimeoutMs(),
+              30000)
+        << bad;
+  }
+}
+
 TEST(DeviceClock, SettingTheTimeMovesOnlyTheDevicesOffset) {
   testing::TempDir dir;
   SystemTime wanted;

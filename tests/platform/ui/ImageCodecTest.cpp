@@ -1,12 +1,96 @@
 #include "platform/ui/ImageCodec.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "platform/device/HostFiles.h"
 #include "platform/text/Utf8.h"
 #include "support/TempDir.h"
 
+// The largest single allocation made while a decode is watched: a picture
+// that is refused must be refused before its pixels are allocated.
+namespace {
+std::atomic<bool> g_watching{false};
+std::atomic<size_t> g_largest{0};
+}  // namespace
+
+void* operator new(size_t size) {
+  if (g_watching && size > g_largest) g_largest = size;
+  if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
+  throw std::bad_alloc();
+}
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete(void* block, size_t) noexcept { std::free(block); }
+
 namespace tarvo::ui {
 namespace {
+
+size_t LargestAllocationWhile(const std::function<void()>& work) {
+  g_largest = 0;
+  g_watching = true;
+  work();
+  g_watching = false;
+  return g_largest;
+}
+
+std::string RedJpeg() {
+  return *host::ReadFile(std::string(TARVO_TEST_DATA_DIR) + "/ui/red_8x8.jpg");
+}
+
+void PutBigEndian16(std::string& bytes, size_t at, unsigned value) {
+  bytes[at] = static_cast<char>(value >> 8);
+  bytes[at + 1] = static_cast<char>(value);
+}
+
+// The small red JPEG with the size its frame header declares changed.
+std::string JpegDeclaring(unsigned width, unsigned height) {
+  std::string bytes = RedJpeg();
+  const size_t frame = bytes.find("\xFF\xC0");
+  PutBigEndian16(bytes, frame + 5, height);
+  PutBigEndian16(bytes, frame + 7, width);
+  return bytes;
+}
+
+// A PNG signature and header chunk declaring the size, then one byte.
+std::string PngDeclaring(uint32_t width, uint32_t height) {
+  std::string chunk = "IHDR";
+  for (uint32_t value : {width, height}) {
+    for (int shift = 24; shift >= 0; shift -= 8) chunk += static_cast<char>(value >> shift);
+  }
+  chunk += std::string("\x08\x06\x00\x00\x00", 5);  // 8-bit RGBA
+  const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(chunk.data()), static_cast<uInt>(chunk.size()));
+  std::string png("\x89PNG\r\n\x1a\n\x00\x00\x00\x0d", 12);
+  png += chunk;
+  for (int shift = 24; shift >= 0; shift -= 8) png += static_cast<char>(crc >> shift);
+  return png + "x";
+}
+
+TEST(ImageCodecLimits, PicturesLargerThanAPhoneHoldsAreRefusedBeforeAllocating) {
+  for (const std::string& bytes : {JpegDeclaring(5000, 5000), PngDeclaring(5000, 5000),
+                                   JpegDeclaring(4097, 8), PngDeclaring(8, 4097)}) {
+    std::optional<Canvas> picture;
+    const size_t largest = LargestAllocationWhile([&] { picture = DecodeImage(bytes); });
+    EXPECT_FALSE(picture);
+    EXPECT_LT(largest, size_t{1} << 20);
+  }
+}
+
+TEST(ImageCodecLimits, APictureWithinTheLimitsStillDecodes) {
+  auto picture = DecodeImage(JpegDeclaring(8, 8));
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->Height(), 8);
+}
+
+TEST(ImageCodecLimits, ATruncatedJpegGivesNoPicture) {
+  const std::string jpeg = RedJpeg();
+  for (size_t keep : {jpeg.size() - 4, jpeg.size() - 2, size_t{0x118}, size_t{0xA0}, size_t{3}}) {
+    EXPECT_FALSE(DecodeImage(jpeg.substr(0, keep))) << keep;
+  }
+}
 
 TEST(ImageCodec, PngRoundTripKeepsPixelsAndAlpha) {
   Canvas picture(3, 2, PixelFormat::Rgba, 0);
