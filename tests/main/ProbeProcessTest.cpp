@@ -79,6 +79,7 @@ class ProbeProcessTest : public ::testing::Test {
 
   void StartServers() {
     data_.Write("content/tarvo/TarvoMsgLead.txt", "[Info]\r\nShow=1\r\n");
+    data_.Write("content/zero.bin", std::string("\0after the zero", 15));
     servers::ServerOptions options;
     options.dataDir = data_.Path();
     options.faults = true;
@@ -108,14 +109,14 @@ TEST_F(ProbeProcessTest, FetchPrintsTheBodyAndExitsZero) {
   const std::string file = work_.File("lead.txt");
   EXPECT_EQ(Run({"fetch", Url("/tarvo/TarvoMsgLead.txt"), "--file", file}).code, 0);
   EXPECT_EQ(ReadText(file), "[Info]\r\nShow=1\r\n");
-  EXPECT_EQ(Run({"fetch", Url("/_fault/zero-first")}).code, 1);  // no text
+  EXPECT_EQ(Run({"fetch", Url("/zero.bin")}).code, 1);  // no text
   EXPECT_EQ(Run({"fetch"}).code, 2);
 }
 
 TEST_F(ProbeProcessTest, FetchWaitsOnlyTheDevicesTimeOut) {
   StartServers();
   const std::string device = QuickDevice();
-  ProbeRun run = Run({"--device", device, "fetch", Url("/_fault/stall-headers")});
+  ProbeRun run = Run({"--device", device, "fetch", Url("/_fault/stall/tarvo/TarvoMsgLead.txt")});
   EXPECT_EQ(run.code, 1) << run.err;
   EXPECT_LT(run.took, 5s);
   EXPECT_EQ(Run({"--device", work_.File("none"), "fetch", Url("/tarvo/TarvoMsgLead.txt")}).code, 2);
@@ -124,12 +125,12 @@ TEST_F(ProbeProcessTest, FetchWaitsOnlyTheDevicesTimeOut) {
 TEST_F(ProbeProcessTest, DownloadExitsZeroOnlyWhenTheFileIsThere) {
   StartServers();
   const std::string file = work_.File("image/Normal0.jpg");
-  ProbeRun run = Run({"download", Url("/_fault/big?bytes=5000"), file});
+  ProbeRun run = Run({"download", Url("/_test/big?bytes=5000"), file});
   EXPECT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(ReadText(file).size(), 5000u);
   EXPECT_EQ(run.out, "");
   // A stalled body removes the earlier picture.
-  ProbeRun stalled = Run({"--device", QuickDevice(), "download", Url("/_fault/stall"), file});
+  ProbeRun stalled = Run({"--device", QuickDevice(), "download", Url("/_fault/stall-body:7/tarvo/TarvoMsgLead.txt"), file});
   EXPECT_EQ(stalled.code, 1);
   EXPECT_FALSE(std::ifstream(file).good());
   EXPECT_EQ(Run({"download", Url("/x")}).code, 2);

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "HoldingServer.h"
+#include "TestRoutes.h"
 #include "StandInServers.h"
 #include "net/DownloadToFile.h"
 #include "net/FetchUrl.h"
