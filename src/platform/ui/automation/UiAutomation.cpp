@@ -255,7 +255,10 @@ Outcome UiAutomation::TapText(WStringView wanted, int nth) {
       if (!thing.enabled) return Target{std::nullopt, std::nullopt, Quoted(text) + " is disabled"};
       Window* window = ui_.FromHandle(thing.window);
       if (window == nullptr) return Target{std::nullopt, std::nullopt, Quoted(text) + " went away"};
-      const Rect view = window->ScreenRect();
+      // The frame's soft keys and "ok" lie outside the window.
+      const bool onFrame =
+          thing.source == ShownThing::Source::MenuBarItem || thing.source == ShownThing::Source::OkButton;
+      const Rect view = onFrame ? Rect{0, 0, ui_.ScreenWidth(), ui_.ScreenHeight()} : window->ScreenRect();
       if (thing.source == ShownThing::Source::ListRow) {
         if (auto* list = dynamic_cast<ListView*>(window)) {
           const int before = list->ScrollOffset();
