@@ -18,6 +18,8 @@ constexpr int kGridSettleStepMs = 20;
 constexpr int kGridSettleSteps = 250;
 // Drags that may be needed to reach a grid's end.
 constexpr int kGridDrags = 3;
+// How long the task confirming a condition may take even at the deadline.
+constexpr std::chrono::milliseconds kConfirmBound{1000};
 
 Point Center(const Rect& r) { return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
@@ -86,19 +88,34 @@ bool UiAutomation::Run(std::function<void()> fn, Deadline deadline) {
 
 bool UiAutomation::WaitFor(std::function<bool()> condition, Deadline deadline) {
   if (deadline.count() <= 0) return Invoke(std::move(condition)).value_or(false);
+  const auto end = std::chrono::steady_clock::now() + deadline;
   auto waiter = std::make_shared<State::Waiter>();
-  waiter->condition = std::move(condition);
+  waiter->condition = condition;
   {
     std::lock_guard<std::mutex> guard(state_->mutex);
     if (state_->ended) return false;
     state_->waiters.push_back(waiter);
   }
-  // A pass soon, so a condition that already holds is seen at once.
-  ui_.PostTask([] {});
-  std::unique_lock<std::mutex> lock(state_->mutex);
-  state_->changed.wait_for(lock, deadline, [&] { return waiter->met || state_->ended; });
+  bool held = false;
+  while (!held) {
+    // A pass soon, so a condition that already holds is seen at once.
+    ui_.PostTask([] {});
+    {
+      std::unique_lock<std::mutex> lock(state_->mutex);
+      if (!state_->changed.wait_until(lock, end, [&] { return waiter->met || state_->ended; })) break;
+      if (state_->ended) break;
+    }
+    // Seen at the end of a pass, perhaps inside a loop about to return (a box
+    // just answered): confirmed by a task, which runs where the program goes on.
+    const auto left = std::chrono::duration_cast<Deadline>(end - std::chrono::steady_clock::now());
+    held = Invoke(condition, std::max(left, kConfirmBound)).value_or(false);
+    std::lock_guard<std::mutex> guard(state_->mutex);
+    waiter->met = false;
+    if (state_->ended || std::chrono::steady_clock::now() >= end) break;
+  }
+  std::lock_guard<std::mutex> guard(state_->mutex);
   state_->waiters.remove(waiter);
-  return waiter->met;
+  return held;
 }
 
 void UiAutomation::MarkEnded() {
