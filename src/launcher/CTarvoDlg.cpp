@@ -289,6 +289,21 @@ void CTarvoDlg::OnSettingChange(ui::SettingChange change) {
   Invalidate();
 }
 
+bool CTarvoDlg::DescribeCellGrid(ui::CellGrid& grid) const {
+  const GridLayout& layout = *app_.Layout;
+  grid.scrollOffset = scrollOffset_;
+  grid.restingOffsets = {0};
+  const int end = app_.Metrics.ScreenHeight - layout.ContentHeight();
+  if (end < 0) grid.restingOffsets.push_back(end);
+  const auto& cells = layout.CellRects();
+  for (size_t i = 0; i < cells.size() && i < app_.LauncherItems.size(); ++i) {
+    // Cells are laid out below the top band; the screen shows them moved by the offset.
+    grid.cells.push_back(
+        ui::PaintedText{app_.LauncherItems[i].Title, cells[i].Offset(0, scrollOffset_ - layout.BandHeight())});
+  }
+  return true;
+}
+
 intptr_t CTarvoDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
   if (message == connectionMessage_ && connectionMessage_ != 0) {
     OnConnectionStatus(static_cast<uint32_t>(wParam));

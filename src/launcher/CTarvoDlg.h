@@ -55,6 +55,9 @@ class CTarvoDlg : public ui::Dialog {
   void OnActivate(bool active) override;
   void OnSettingChange(ui::SettingChange change) override;
   intptr_t OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
+  // The items' titles and cells where the grid shows them now; the grid
+  // rests at its top and, when taller than the screen, at its bottom.
+  bool DescribeCellGrid(ui::CellGrid& grid) const override;
 
  private:
   bool LoadBackground();

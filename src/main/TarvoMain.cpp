@@ -2,12 +2,15 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "app/TarvoApp.h"
 #include "launcher/CTarvoDlg.h"
 #include "main/LauncherState.h"
+#include "main/ScriptedRun.h"
 #include "main/TarvoOptions.h"
 #include "platform/device/DebugOutput.h"
 #include "platform/device/Device.h"
@@ -15,12 +18,15 @@
 #include "platform/ui/ImageCodec.h"
 #include "platform/ui/SdlDisplay.h"
 #include "platform/ui/Ui.h"
+#include "platform/ui/automation/Script.h"
+#include "platform/ui/automation/UiDump.h"
 
 namespace {
 
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitDeviceBusy = 3;
+constexpr int kExitScriptMalformed = 2;
 // After the jobs' own bound: screens' workers still winding down.
 constexpr std::chrono::milliseconds kLastWorkersBound{500};
 
@@ -45,6 +51,23 @@ int main(int argc, char** argv) {
   }
   if (options.debug) SetDebugOutput(true);
 
+  // A script is read and checked whole before anything starts.
+  std::optional<ui::automation::Script> script;
+  if (!options.scriptPath.empty()) {
+    std::ifstream file(options.scriptPath, std::ios::binary);
+    if (!file) {
+      std::fprintf(stderr, "tarvo: cannot read the script %s\n", options.scriptPath.c_str());
+      return kExitScriptMalformed;
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    script = ui::automation::ParseScript(text.str(), &error);
+    if (!script) {
+      std::fprintf(stderr, "tarvo: %s: %s\n", options.scriptPath.c_str(), error.c_str());
+      return kExitScriptMalformed;
+    }
+  }
+
   const std::string deviceDir = options.deviceDir.empty() ? Device::DefaultDirectory() : options.deviceDir;
   auto device = Device::Open(deviceDir, &error);
   if (!device) {
@@ -64,7 +87,8 @@ int main(int argc, char** argv) {
   ui::UiOptions uiOptions;
   uiOptions.width = options.width > 0 ? options.width : device->Profile().ScreenWidth();
   uiOptions.height = options.height > 0 ? options.height : device->Profile().ScreenHeight();
-  uiOptions.answerMessageBoxes = options.headless;
+  // A scripted run answers its boxes itself (the answer step).
+  uiOptions.answerMessageBoxes = options.headless && !script;
   ui::Ui ui(uiOptions);
   std::unique_ptr<ui::SdlDisplay> display;
   if (!options.headless) {
@@ -77,6 +101,8 @@ int main(int argc, char** argv) {
   }
 
   CTarvoApp app(*device, ui);
+  std::unique_ptr<ScriptedRun> scripted;
+  if (script) scripted = std::make_unique<ScriptedRun>(ui, *device, std::move(*script), options.stepDelayMs);
   bool refused = false;
   bool finished = false;
   bool screenshotSaved = true;
@@ -94,7 +120,7 @@ int main(int argc, char** argv) {
           });
         });
       });
-      if (options.dumpState || !options.screenshotPath.empty() || options.exitAfterFirstFrame) {
+      if (options.dumpState || options.dumpUi || !options.screenshotPath.empty() || options.exitAfterFirstFrame) {
         // Once the launcher has drawn its first frame: do what was asked and end.
         ui.PostTask([&] {
           ui.RenderScreen();
@@ -103,6 +129,11 @@ int main(int argc, char** argv) {
             if (!screenshotSaved) std::fprintf(stderr, "tarvo: cannot write %s\n", options.screenshotPath.c_str());
           }
           if (options.dumpState) std::cout << LauncherStateJson(app) << std::endl;
+          if (options.dumpUi) {
+            std::cout << ui::automation::DumpUi(ui).dump(2, ' ', false,
+                                                         nlohmann::ordered_json::error_handler_t::replace)
+                      << std::endl;
+          }
           launcher.EndDialog(ui::kIdOk);
         });
       }
@@ -110,12 +141,15 @@ int main(int argc, char** argv) {
     });
     refused = code == CTarvoApp::kRefused;
     finished = true;
+    if (scripted) scripted->ProgramEnded(refused ? kExitRefused : 0);
     ui.Quit();
   });
+  if (scripted) scripted->Start();
   ui.RunUntil([&] { return finished; });
+  const int scriptStatus = scripted ? scripted->Finish() : 0;
   guard.StopListening();
   ui.SetDisplay(nullptr);
-  const int status = refused || !screenshotSaved ? kExitRefused : 0;
+  const int status = scripted ? scriptStatus : refused || !screenshotSaved ? kExitRefused : 0;
   // A worker that did not stop within the exit bound may still use what the
   // destructors would free: end the process here, as it is.
   if (!app.JobsEndedInTime || !ui.Workers().WaitUntilIdle(kLastWorkersBound)) {

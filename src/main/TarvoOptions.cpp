@@ -33,6 +33,12 @@ std::optional<TarvoOptions> ParseTarvoOptions(const std::vector<std::string>& ar
       options.exitAfterFirstFrame = true;
     } else if (arg == "--dump-state") {
       options.dumpState = true;
+    } else if (arg == "--dump-ui") {
+      options.dumpUi = true;
+    } else if (arg == "--script" && hasValue && !args[i + 1].empty()) {
+      options.scriptPath = args[++i];
+    } else if (arg == "--step-delay" && hasValue) {
+      if (!ParseNumber(args[++i], 0, 60000, options.stepDelayMs)) return fail("--step-delay takes 0 to 60000 ms");
     } else if (arg == "--debug") {
       options.debug = true;
     } else if (arg == "--version") {
@@ -55,7 +61,7 @@ std::optional<TarvoOptions> ParseTarvoOptions(const std::vector<std::string>& ar
       return fail("unknown option or missing value: " + arg);
     }
   }
-  if (options.dumpState || !options.screenshotPath.empty()) options.headless = true;
+  if (options.dumpState || options.dumpUi || !options.screenshotPath.empty()) options.headless = true;
   return options;
 }
 

@@ -14,6 +14,9 @@ struct TarvoOptions {
   std::string screenshotPath;
   bool exitAfterFirstFrame = false;
   bool dumpState = false;
+  bool dumpUi = false;
+  std::string scriptPath;
+  int stepDelayMs = 0;
   int zoom = 2;
   bool debug = false;
   bool version = false;
@@ -24,10 +27,14 @@ inline constexpr const char* kTarvoUsage =
     "usage: tarvo [options]\n"
     "  --device DIR              the simulated phone (default ~/.local/share/tarvo/device)\n"
     "  --screen WxH              screen size, overriding the device profile\n"
-    "  --headless                no window; message boxes answer themselves\n"
+    "  --headless                no window; message boxes answer themselves (not with --script)\n"
     "  --screenshot FILE         headless: save the screen after start-up and exit\n"
     "  --exit-after-first-frame  exit once the launcher has drawn itself\n"
     "  --dump-state              headless: print what the launcher holds as JSON and exit\n"
+    "  --dump-ui                 headless: print the UI dump (windows, controls) after start-up and exit\n"
+    "  --script FILE             run the steps of FILE (docs/scripting.md), then close as on \"退出\";\n"
+    "                            exit 0 when every step held, 1 at a failed step, 2 for a malformed script\n"
+    "  --step-delay MS           pause after every script step (to watch a run in the window)\n"
     "  --zoom N                  window scale, 1 to 8 (default 2)\n"
     "  --debug                   debug traces to stderr\n"
     "  --version, --help\n"

@@ -34,6 +34,9 @@ class Button : public Window {
   void Click();
 
   bool AcceptsFocus() const override { return true; }
+  const char* ControlKind() const override {
+    return style_ == ButtonStyle::CheckBox ? "check" : style_ == ButtonStyle::OwnerDraw ? "image button" : "button";
+  }
   void OnPaint(Canvas& canvas) override;
   void OnPenDown(Point point) override;
   void OnPenMove(Point point) override;

@@ -41,6 +41,8 @@ class ComboBox : public Window {
   void SetVisibleRows(int rows) { visibleRows_ = rows; }
 
   bool AcceptsFocus() const override { return style_ == ComboStyle::DropDownList; }
+  const char* ControlKind() const override { return "combo"; }
+  WString ShownText() const override { return GetWindowText(); }
   void OnPaint(Canvas& canvas) override;
   void OnPenDown(Point point) override;
   bool OnKeyDown(int key) override;

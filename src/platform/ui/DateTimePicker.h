@@ -24,6 +24,8 @@ class DateTimePicker : public Window {
   void Step(int delta);
 
   bool AcceptsFocus() const override { return true; }
+  const char* ControlKind() const override { return "picker"; }
+  WString ShownText() const override { return DisplayText(); }
   void OnPaint(Canvas& canvas) override;
   void OnPenDown(Point point) override;
   bool OnKeyDown(int key) override;

@@ -37,6 +37,7 @@ class Dialog : public Window {
   void ShowMenuBar(bool shown);
   bool ShowsMenuBar() const override { return menuBarShown_; }
   bool IsDialog() const override { return true; }
+  const char* ControlKind() const override { return "dialog"; }
   Ui& OwnerUi() const { return *owner_; }
 
   // Where a new dialog goes: the work area less the top bar's height, as

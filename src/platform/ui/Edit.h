@@ -43,6 +43,8 @@ class Edit : public Window {
   std::vector<WString> DisplayLines() const;
 
   bool AcceptsFocus() const override { return true; }
+  const char* ControlKind() const override { return "edit"; }
+  WString ShownText() const override { return Shown(); }
   void OnPaint(Canvas& canvas) override;
   void OnTextSet() override;
   void OnPenDown(Point point) override;

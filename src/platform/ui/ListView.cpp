@@ -49,6 +49,11 @@ void ListView::SetColumnWidth(int column, int width) {
   Invalidate();
 }
 
+WString ListView::ColumnTitle(int column) const {
+  if (column < 0 || column >= ColumnCount()) return WString();
+  return columns_[static_cast<size_t>(column)].title;
+}
+
 int ListView::ColumnWidth(int column) const {
   if (column < 0 || column >= ColumnCount()) return 0;
   return columns_[static_cast<size_t>(column)].width;

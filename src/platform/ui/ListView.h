@@ -81,6 +81,9 @@ class ListView : public Window {
   int ScrollOffset() const { return scrollY_; }
 
   bool AcceptsFocus() const override { return true; }
+  const char* ControlKind() const override { return "list"; }
+  // The column titles, for scripts and tests.
+  WString ColumnTitle(int column) const;
   void OnPaint(Canvas& canvas) override;
   void OnPenDown(Point point) override;
   void OnPenMove(Point point) override;

@@ -16,6 +16,7 @@ class PopupMenuWindow : public Window {
 
   void Place(Point at, unsigned align);
   bool IsPopup() const override { return true; }
+  const char* ControlKind() const override { return "popup menu"; }
   bool IsFinished() const { return finished_; }
   int ChosenCommand() const { return command_; }
   const std::vector<MenuItem>& Items() const { return items_; }

@@ -15,6 +15,7 @@ class Static : public Window {
   // None draws the text straight over whatever the parent painted.
   void SetBackground(std::optional<Color> color);
   bool IsMultiLine() const { return multiLine_; }
+  const char* ControlKind() const override { return "static"; }
   void OnPaint(Canvas& canvas) override;
 
  private:
@@ -36,6 +37,7 @@ class ProgressBar : public Window {
   int GetPos() const { return pos_; }
   int Low() const { return low_; }
   int High() const { return high_; }
+  const char* ControlKind() const override { return "progress"; }
   void OnPaint(Canvas& canvas) override;
 
  private:

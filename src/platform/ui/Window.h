@@ -8,6 +8,7 @@
 
 #include "platform/text/WString.h"
 #include "platform/ui/Canvas.h"
+#include "platform/ui/Description.h"
 #include "platform/ui/Messages.h"
 
 namespace tarvo::ui {
@@ -95,6 +96,19 @@ class Window {
   // a tap on it calls OnOkButton.
   virtual bool ShowsOkButton() const { return false; }
   virtual void OnOkButton() {}
+
+  // --- what scripts and tests read (UI thread) -----------------------------
+  // The kind of control as the UI dump names it ("button", "edit", "list"...).
+  virtual const char* ControlKind() const { return "window"; }
+  // The text a person sees: a password as one '*' a character, a combo's
+  // shown item, a picker's date.
+  virtual WString ShownText() const { return Text(); }
+  // Texts this window paints itself, so that they can be found and tapped.
+  virtual void DescribePainted(std::vector<PaintedText>&) const {}
+  // A scrolling grid of captioned cells; false when the window has none.
+  virtual bool DescribeCellGrid(CellGrid&) const { return false; }
+  // Further named values the window shows.
+  virtual void DescribeValues(DescribedValues&) const {}
 
   // Handlers, called on the UI thread. Points are client coordinates.
   virtual void OnPaint(Canvas& canvas);

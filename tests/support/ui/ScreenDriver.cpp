@@ -1,15 +1,9 @@
 #include "support/ui/ScreenDriver.h"
 
-#include <condition_variable>
-#include <mutex>
-
-#include "platform/ui/ImageCodec.h"
 #include "platform/ui/ListView.h"
-#include "platform/ui/PopupMenuWindow.h"
 
 namespace tarvo::testing {
 
-using ui::InputEvent;
 using ui::Point;
 
 ScreenDriver::ScreenDriver(int width, int height) {
@@ -18,6 +12,7 @@ ScreenDriver::ScreenDriver(int width, int height) {
   options.height = height;
   options.clock = &clock_;
   ui_ = std::make_unique<ui::Ui>(options);
+  engine_ = std::make_unique<ui::automation::UiAutomation>(*ui_);
   thread_ = std::thread([this] { ui_->RunUntil([] { return false; }); });
 }
 
@@ -28,94 +23,29 @@ ScreenDriver::~ScreenDriver() {
 
 void ScreenDriver::Start(std::function<void()> app) { ui_->PostTask(std::move(app)); }
 
-bool ScreenDriver::Sync() {
-  auto done = std::make_shared<std::promise<void>>();
-  auto future = done->get_future();
-  ui_->PostTask([done] { done->set_value(); });
-  return future.wait_for(kDeadline) == std::future_status::ready;
-}
+bool ScreenDriver::Sync() { return engine_->Sync(kDeadline); }
 
 bool ScreenDriver::WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
-  auto end = std::chrono::steady_clock::now() + deadline;
-  std::mutex lock;
-  std::condition_variable pause;
-  while (true) {
-    if (Invoke([&] { return condition(); })) return true;
-    if (std::chrono::steady_clock::now() >= end) return false;
-    // A short pause between polls so the UI thread gets to work.
-    std::unique_lock<std::mutex> guard(lock);
-    pause.wait_for(guard, std::chrono::milliseconds(2));
-  }
+  return engine_->WaitFor(condition, deadline);
 }
 
-void ScreenDriver::Post(InputEvent event) { ui_->PostInput(std::move(event)); }
-
-void ScreenDriver::PenDown(Point p) {
-  Post(InputEvent{InputEvent::Type::PenDown, p, 0, {}});
-  Sync();
-}
-
-void ScreenDriver::PenMove(Point p) {
-  Post(InputEvent{InputEvent::Type::PenMove, p, 0, {}});
-  Sync();
-}
-
-void ScreenDriver::PenUp(Point p) {
-  Post(InputEvent{InputEvent::Type::PenUp, p, 0, {}});
-  Sync();
-}
-
-void ScreenDriver::Tap(Point p) {
-  Post(InputEvent{InputEvent::Type::PenDown, p, 0, {}});
-  Post(InputEvent{InputEvent::Type::PenUp, p, 0, {}});
-  Sync();
-}
-
-void ScreenDriver::Drag(Point from, Point to, int steps) {
-  steps = std::max(1, steps);
-  Post(InputEvent{InputEvent::Type::PenDown, from, 0, {}});
-  for (int i = 1; i <= steps; ++i) {
-    Point p{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
-    Post(InputEvent{InputEvent::Type::PenMove, p, 0, {}});
-  }
-  Post(InputEvent{InputEvent::Type::PenUp, to, 0, {}});
-  Sync();
-}
-
-void ScreenDriver::TapAndHold(Point p) {
-  PenDown(p);
-  AdvanceTime(ui::Ui::kTapAndHoldMs + 100);
-  PenUp(p);
-}
-
-void ScreenDriver::Type(WStringView text) {
-  Post(InputEvent{InputEvent::Type::Text, {}, 0, WString(text)});
-  Sync();
-}
-
-void ScreenDriver::Key(int key) {
-  Post(InputEvent{InputEvent::Type::Key, {}, key, {}});
-  Sync();
-}
-
-void ScreenDriver::AdvanceTime(int ms) {
-  clock_.Advance(ms);
-  ui_->PostTask([this] { ui_->RunDueTimers(); });
-  Sync();
-}
+void ScreenDriver::PenDown(Point p) { engine_->PenDown(p); }
+void ScreenDriver::PenMove(Point p) { engine_->PenMove(p); }
+void ScreenDriver::PenUp(Point p) { engine_->PenUp(p); }
+void ScreenDriver::Tap(Point p) { engine_->Tap(p); }
+void ScreenDriver::Drag(Point from, Point to, int steps) { engine_->Drag(from, to, steps); }
+void ScreenDriver::TapAndHold(Point p) { engine_->TapAndHold(p); }
+void ScreenDriver::Type(WStringView text) { engine_->Type(text); }
+void ScreenDriver::Key(int key) { engine_->Key(key); }
+void ScreenDriver::AdvanceTime(int ms) { engine_->Pause(ms); }
 
 ui::Canvas ScreenDriver::Screenshot() {
   return Invoke([this] { return ui_->RenderScreen(); });
 }
 
-bool ScreenDriver::SaveScreen(const std::string& path) { return ui::SavePng(Screenshot(), path); }
+bool ScreenDriver::SaveScreen(const std::string& path) { return engine_->SaveScreen(path); }
 
-WString ScreenDriver::TopCaption() {
-  return Invoke([this] {
-    ui::Window* active = ui_->ActiveWindow();
-    return active != nullptr ? active->Text() : WString();
-  });
-}
+WString ScreenDriver::TopCaption() { return engine_->TopCaption(); }
 
 bool ScreenDriver::WaitForDialog(WStringView caption, std::chrono::milliseconds deadline) {
   WString wanted(caption);
@@ -127,66 +57,19 @@ bool ScreenDriver::WaitForDialog(WStringView caption, std::chrono::milliseconds 
       deadline);
 }
 
-std::optional<MessageBoxInfo> ScreenDriver::ShownMessageBox() {
-  return Invoke([this]() -> std::optional<MessageBoxInfo> {
-    auto* box = dynamic_cast<ui::MessageBoxDialog*>(ui_->ActiveWindow());
-    if (box == nullptr) return std::nullopt;
-    return MessageBoxInfo{box->Caption(), box->Message(), box->Icon(), box->ButtonCaptions()};
-  });
-}
+std::optional<MessageBoxInfo> ScreenDriver::ShownMessageBox() { return engine_->ShownMessageBox(); }
 
 std::optional<MessageBoxInfo> ScreenDriver::WaitForMessageBox(std::chrono::milliseconds deadline) {
-  if (!WaitFor([this] { return dynamic_cast<ui::MessageBoxDialog*>(ui_->ActiveWindow()) != nullptr; }, deadline))
-    return std::nullopt;
+  if (!engine_->WaitMessage(u"", deadline)) return std::nullopt;
   return ShownMessageBox();
 }
 
 bool ScreenDriver::AnswerMessageBox(WStringView buttonCaption) {
-  WString wanted(buttonCaption);
-  std::optional<Point> at = Invoke([this, wanted]() -> std::optional<Point> {
-    auto* box = dynamic_cast<ui::MessageBoxDialog*>(ui_->ActiveWindow());
-    if (box == nullptr) return std::nullopt;
-    for (ui::Window* child : box->Children()) {
-      if (child->Text() == wanted) {
-        ui::Rect r = child->ScreenRect();
-        return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-      }
-    }
-    return std::nullopt;
-  });
-  if (!at) return false;
-  Tap(*at);
-  return true;
+  return static_cast<bool>(engine_->Answer(buttonCaption));
 }
 
 bool ScreenDriver::PickMenuItem(const std::vector<WString>& path) {
-  for (const WString& caption : path) {
-    std::optional<Point> at = Invoke([this, caption]() -> std::optional<Point> {
-      ui::Window* top = ui_->TopWindow();
-      if (auto* popup = dynamic_cast<ui::PopupMenuWindow*>(top)) {
-        for (size_t i = 0; i < popup->Items().size(); ++i) {
-          if (popup->Items()[i].caption == caption && popup->Items()[i].enabled) {
-            ui::Rect r = popup->ItemRect(i);
-            return popup->ToScreen(Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-          }
-        }
-        return std::nullopt;
-      }
-      ui::Window* active = ui_->FrameOwner();
-      ui::MenuBar* bar = active != nullptr ? active->GetMenuBar() : nullptr;
-      if (bar == nullptr || !active->ShowsMenuBar()) return std::nullopt;
-      for (size_t i = 0; i < bar->Items().size(); ++i) {
-        if (bar->Items()[i].caption == caption) {
-          ui::Rect r = ui_->Frame().SoftKeyRect(active, i);
-          return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-        }
-      }
-      return std::nullopt;
-    });
-    if (!at) return false;
-    Tap(*at);
-  }
-  return true;
+  return static_cast<bool>(engine_->PickMenu(path));
 }
 
 ui::Window* FindDescendant(ui::Window* root, int id) {

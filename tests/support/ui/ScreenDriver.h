@@ -1,9 +1,10 @@
 #pragma once
-// Drives a headless Ui from a test as a person would. The Ui runs its loop on
-// its own thread; the test taps, drags, types and presses keys (queued as
+// Drives a headless Ui from a test as a person would, through the same
+// engine as `tarvo --script` (platform/ui/automation). The Ui runs its loop
+// on its own thread; the test taps, drags, types and presses keys (queued as
 // input), answers message boxes and picks menu items by caption, and reads
-// what is shown. Every wait is a condition with a deadline. Timers run on a
-// virtual clock that only AdvanceTime moves.
+// what is shown. Every wait is a condition with a deadline, woken by the UI
+// thread's passes. Timers run on a virtual clock that only AdvanceTime moves.
 #include <chrono>
 #include <functional>
 #include <future>
@@ -19,15 +20,11 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Ui.h"
+#include "platform/ui/automation/UiAutomation.h"
 
 namespace tarvo::testing {
 
-struct MessageBoxInfo {
-  WString caption;
-  WString text;
-  ui::MessageIcon icon = ui::MessageIcon::None;
-  std::vector<WString> buttons;
-};
+using ui::automation::MessageBoxInfo;
 
 class ScreenDriver {
  public:
@@ -39,6 +36,8 @@ class ScreenDriver {
   ScreenDriver& operator=(const ScreenDriver&) = delete;
 
   ui::Ui& GetUi() { return *ui_; }
+  // The engine underneath, for what a script does (TapText, Dump, WaitIdle...).
+  ui::automation::UiAutomation& Engine() { return *engine_; }
   ui::VirtualClock& Clock() { return clock_; }
 
   // Runs app on the UI thread (typically: make a dialog and DoModal it).
@@ -49,7 +48,8 @@ class ScreenDriver {
   auto Invoke(F fn) -> decltype(fn());
   // Everything queued so far has been handled.
   bool Sync();
-  // Polls condition on the UI thread until it holds or the deadline passes.
+  // Checks condition on the UI thread after each of its passes until it
+  // holds or the deadline passes.
   bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds deadline = kDeadline);
 
   void PenDown(ui::Point p);
@@ -84,10 +84,9 @@ class ScreenDriver {
   std::optional<ui::Point> ControlCenter(int id);
 
  private:
-  void Post(ui::InputEvent event);
-
   ui::VirtualClock clock_;
   std::unique_ptr<ui::Ui> ui_;
+  std::unique_ptr<ui::automation::UiAutomation> engine_;
   std::thread thread_;
 };
 
@@ -102,22 +101,16 @@ ui::Window* FindDescendant(ui::Window* root, int id);
 template <class F>
 auto ScreenDriver::Invoke(F fn) -> decltype(fn()) {
   using Result = decltype(fn());
-  auto promise = std::make_shared<std::promise<Result>>();
-  std::future<Result> future = promise->get_future();
-  ui_->PostTask([promise, fn]() mutable {
-    if constexpr (std::is_void_v<Result>) {
-      fn();
-      promise->set_value();
-    } else {
-      promise->set_value(fn());
+  if constexpr (std::is_void_v<Result>) {
+    if (!engine_->Run(std::move(fn), kDeadline)) ADD_FAILURE() << "the UI thread did not run a task within the deadline";
+  } else {
+    auto result = engine_->Invoke(std::move(fn), kDeadline);
+    if (!result) {
+      ADD_FAILURE() << "the UI thread did not run a task within the deadline";
+      return Result{};
     }
-  });
-  if (future.wait_for(kDeadline) != std::future_status::ready) {
-    ADD_FAILURE() << "the UI thread did not run a task within the deadline";
-    if constexpr (!std::is_void_v<Result>) return Result{};
-    else return;
+    return std::move(*result);
   }
-  return future.get();
 }
 
 }  // namespace tarvo::testing
