@@ -224,7 +224,7 @@ TEST_F(LauncherScreenTest, TheStartMenuShortcutIsMadeOnceAndDeletedOnce) {
   };
   run(&CreateStartShortcut);
   expectMessage(u"成功生成快捷方式！");
-  EXPECT_EQ(dir_.Read("phone/fs/Windows/Start Menu/Programs/Tarvo.lnk"), "\"\\Program Files\\Tarvo\\Tarvo.exe\"");
+  EXPECT_EQ(dir_.Read("phone/fs/Windows/“开始”菜单/程序/Tarvo.lnk"), "\"\\Program Files\\Tarvo\\Tarvo.exe\"");
   EXPECT_EQ(device_->GetRegistry().GetString(RegistryRoot::LocalMachine, kShortcutIconKey, u"Icon"),
             u"\\Program Files\\Tarvo\\TarvoImage\\Tarvo.png");
   run(&CreateStartShortcut);

@@ -177,7 +177,7 @@ TEST_F(ItemEditor, AddingAProgramTakesItsNameUpToTheFirstDot) {
   EXPECT_EQ(driver_->Invoke([this] {
     auto* chooser = dynamic_cast<ui::FileChooserDialog*>(driver_->GetUi().ActiveWindow());
     return chooser ? chooser->Folder() : WString();
-  }), kProgramsFolder);
+  }), u"\\Windows\\“开始”菜单\\程序");
   ChooseInFileChooser({u"Solitaire.game.lnk"});
   ASSERT_TRUE(driver_->WaitForDialog(CMainMenuSet::kCaption));
   EXPECT_EQ(ListTitles().back(), u"Solitaire");
