@@ -87,6 +87,7 @@ class CTarvoApp {
  private:
   Device& device_;
   ui::Ui& ui_;
+  DisplaySettings::ListenerId rotationListener_ = 0;
 };
 
 }  // namespace tarvo

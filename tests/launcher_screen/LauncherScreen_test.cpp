@@ -7,6 +7,7 @@
 #include "launcher/StartShortcut.h"
 #include "platform/text/CodePage.h"
 #include "support/TempDir.h"
+#include "tools/SystemHelpers.h"
 #include "support/ui/ScreenDriver.h"
 
 namespace tarvo {
@@ -206,6 +207,31 @@ TEST_F(LauncherScreenTest, RotationLaysTheGridOutAgainAtTheTop) {
   EXPECT_EQ(Offset(), 0);
   EXPECT_EQ(driver_->Invoke([this] { return app_->Layout->Columns(); }), 5);
   EXPECT_EQ(driver_->Invoke([this] { return app_->Layout->Margin(); }), 15);
+}
+
+TEST_F(LauncherScreenTest, TheDeviceOrientationTurnsTheScreenAsTheRotationKeyDoes) {
+  Launch();
+  ASSERT_TRUE(WaitForLauncher());
+  auto screenIs = [this](int width, int height) {
+    return driver_->WaitFor([this, width, height] {
+      return driver_->GetUi().ScreenWidth() == width && driver_->GetUi().ScreenHeight() == height;
+    });
+  };
+  // A screen's rotation command, run on the UI thread.
+  auto switchOrientation = [this] {
+    return driver_->Invoke([this] { return SwitchOrientation(app_->GetDevice().Display()); });
+  };
+  ASSERT_TRUE(switchOrientation());
+  ASSERT_TRUE(screenIs(320, 240));
+  EXPECT_TRUE(driver_->WaitFor([this] { return app_->Layout->Columns() == 5; }));
+  ASSERT_TRUE(switchOrientation());
+  ASSERT_TRUE(screenIs(240, 320));
+  // 180 degrees keeps the portrait shape; from there the switch goes to 270.
+  driver_->Invoke([this] { return app_->GetDevice().Display().SetOrientation(180); });
+  driver_->Sync();
+  EXPECT_EQ(driver_->Invoke([this] { return driver_->GetUi().ScreenWidth(); }), 240);
+  ASSERT_TRUE(switchOrientation());
+  EXPECT_TRUE(screenIs(320, 240));
 }
 
 TEST_F(LauncherScreenTest, TheStartMenuShortcutIsMadeOnceAndDeletedOnce) {
