@@ -147,7 +147,7 @@ TEST_F(ItemEditor, ARefusedActionAfterAChangeStillLetsTheLauncherRelayout) {
   TapControl(CMainMenuSet::kDefaultId);
   ExpectBox(u"确定要恢复默认菜单布局吗？", ui::kNoCaption);
   EXPECT_TRUE(Changed());
-  driver_->Key(ui::keys::kEscape);
+  ASSERT_TRUE(driver_->TapOkButton());
   ASSERT_TRUE(driver_->WaitForDialog(u"设置"));
   TapColumnButton(u"返回");
   ASSERT_TRUE(driver_->WaitFor([this] { return driver_->GetUi().ActiveWindow() == launcher_; }));
