@@ -234,6 +234,48 @@ TEST_F(LauncherScreenTest, TheDeviceOrientationTurnsTheScreenAsTheRotationKeyDoe
   EXPECT_TRUE(screenIs(320, 240));
 }
 
+TEST_F(LauncherScreenTest, AProgramWithoutAnIconFileShowsTheGenericProgramIcon) {
+  Launch();
+  ASSERT_TRUE(WaitForLauncher());
+  dir_.Write("phone/fs/Windows/broken.png", "not a picture");
+  // Four cells: the same layout and background each time, only the icons change.
+  auto cells = [this](const std::vector<LauncherItem>& items) {
+    return driver_->Invoke([this, items] {
+      app_->LauncherItems = items;
+      launcher_->Relayout();
+      const int band = app_->Layout->BandHeight();
+      std::vector<ui::Rect> rects;
+      for (ui::Rect r : app_->Layout->IconRects()) rects.push_back(ui::Rect{r.left, r.top - band, r.right, r.bottom - band});
+      return std::pair{rects, ui::Canvas(driver_->GetUi().RenderScreen())};
+    });
+  };
+  const auto [rects, bare] = cells({{kToolItem, u"a", u"", u""}, {kToolItem, u"b", u"", u""},
+                                    {kToolItem, u"c", u"", u""}, {kToolItem, u"d", u"", u""}});
+  const auto [same, shown] = cells({
+      {kProgramItem, u"a", u"", u"\\Windows\\pword.exe"},                       // the file exists
+      {kProgramItem, u"b", u"", u"\\Windows\\gone.exe"},                        // no file
+      {kProgramItem, u"c", u"\\Windows\\missing.png", u"\\Windows\\pword.exe"},  // icon file missing
+      {kProgramItem, u"d", u"\\Windows\\broken.png", u"\\Windows\\pword.exe"},   // icon does not decode
+  });
+  ASSERT_EQ(rects.size(), 4u);
+  ASSERT_EQ(same, rects);
+  auto changedShare = [&](const ui::Rect& r) {
+    int changed = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) changed += shown.ColorAt(x, y) != bare.ColorAt(x, y) ? 1 : 0;
+    return static_cast<double>(changed) / (r.Width() * r.Height());
+  };
+  EXPECT_GT(changedShare(rects[0]), 0.5);
+  EXPECT_EQ(changedShare(rects[1]), 0.0);
+  EXPECT_EQ(changedShare(rects[2]), 0.0);
+  EXPECT_EQ(changedShare(rects[3]), 0.0);
+  // The picture is the program icon of the pictures: white strokes on a plate.
+  int white = 0;
+  for (int y = rects[0].top; y < rects[0].bottom; ++y)
+    for (int x = rects[0].left; x < rects[0].right; ++x) white += shown.ColorAt(x, y) == 0xFFFFFF ? 1 : 0;
+  EXPECT_GT(white, rects[0].Width() * rects[0].Height() / 10);
+}
+
 TEST_F(LauncherScreenTest, TheStartMenuShortcutIsMadeOnceAndDeletedOnce) {
   Launch();
   ASSERT_TRUE(WaitForLauncher());
