@@ -304,7 +304,8 @@ TEST_F(LauncherScreenTest, TheStartMenuShortcutIsMadeOnceAndDeletedOnce) {
 }
 
 // Every resolution class in both orientations and both templates, saved
-// under launcher-screens/ for a person to look at.
+// under launcher-screens/ for a person to look at; the smallest and the
+// largest portrait screens are compared with their references.
 TEST(LauncherScreens, EveryClassOrientationAndTemplate) {
   const std::pair<int, int> sizes[] = {{240, 320}, {240, 400}, {320, 320}, {320, 480},
                                        {480, 480}, {480, 640}, {480, 800}};
@@ -338,6 +339,11 @@ TEST(LauncherScreens, EveryClassOrientationAndTemplate) {
         const std::string name = "launcher-screens/" + std::to_string(width) + "x" +
                                  std::to_string(height) + (style ? "-office" : "-normal") + ".png";
         ASSERT_TRUE(driver.SaveScreen(name));
+        if (!landscape && ((w == 240 && h == 320) || (w == 480 && h == 800))) {
+          const std::string reference = "launcher-" + std::to_string(width) + "x" + std::to_string(height) +
+                                        (style ? "-office" : "-normal") + ".png";
+          EXPECT_TRUE(testing::MatchesReferencePng(driver.Screenshot(), reference));
+        }
         // The grid is drawn: the first icon's area is not the background's colour alone.
         ui::Canvas screen = driver.Screenshot();
         EXPECT_NE(screen.ColorAt(1, 1), screen.ColorAt(app.Layout->IconRects()[0].left + 20,
