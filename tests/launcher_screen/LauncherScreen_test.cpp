@@ -150,7 +150,7 @@ TEST_F(LauncherScreenTest, AMissingChosenBackgroundFallsBackToTheDefault) {
   Launch();
   auto box = driver_->WaitForMessageBox();
   ASSERT_TRUE(box);
-  EXPECT_EQ(box->text, kBackgroundMissing);
+  EXPECT_EQ(box->text, u"在Tarvo\\TarvoImage目录下没有找到主背景图片！");
   EXPECT_EQ(box->caption, u"Tarvo");
   ASSERT_TRUE(driver_->AnswerMessageBox(ui::kOkCaption));
   EXPECT_TRUE(WaitForLauncher());
@@ -165,7 +165,7 @@ TEST_F(LauncherScreenTest, WithoutAnyBackgroundTheLauncherEnds) {
   Launch();
   auto box = driver_->WaitForMessageBox();
   ASSERT_TRUE(box);
-  EXPECT_EQ(box->text, kBackgroundBroken);
+  EXPECT_EQ(box->text, u"主界面背景图片加载失败，可能图片尺寸太大或格式不正确！");
   driver_->AnswerMessageBox(ui::kOkCaption);
   EXPECT_TRUE(driver_->WaitFor([this] { return finished_; }));
 }
@@ -189,7 +189,7 @@ TEST_F(LauncherScreenTest, StartUpWritesTheConfigurationOnceAndClearsLeftovers) 
   Launch();
   ASSERT_TRUE(WaitForLauncher());
   const std::string config = dir_.Read("phone/fs/Program Files/Tarvo/temp/TarvoConfig.ini");
-  EXPECT_EQ(config, ToCodePage(kConfigComment));
+  EXPECT_EQ(config, ToCodePage(u";此文件用来保存Tarvo的一些配置信息，擅自删改将导致程序异常!"));
   EXPECT_EQ(config.size(), 59u);
   EXPECT_FALSE(device_->Files().FileExists(u"\\windows\\TarvoUpdate.exe"));
   EXPECT_FALSE(device_->Files().FileExists(u"\\Program Files\\Tarvo\\TarvoImage.rar"));
@@ -293,7 +293,7 @@ TEST_F(LauncherScreenTest, TheStartMenuShortcutIsMadeOnceAndDeletedOnce) {
   run(&CreateStartShortcut);
   expectMessage(u"成功生成快捷方式！");
   EXPECT_EQ(dir_.Read("phone/fs/Windows/“开始”菜单/程序/Tarvo.lnk"), "\"\\Program Files\\Tarvo\\Tarvo.exe\"");
-  EXPECT_EQ(device_->GetRegistry().GetString(RegistryRoot::LocalMachine, kShortcutIconKey, u"Icon"),
+  EXPECT_EQ(device_->GetRegistry().GetString(RegistryRoot::LocalMachine, u"\\Security\\Shell\\StartInfo\\Start\\Tarvo.lnk", u"Icon"),
             u"\\Program Files\\Tarvo\\TarvoImage\\Tarvo.png");
   run(&CreateStartShortcut);
   expectMessage(u"已经有快捷方式了。");

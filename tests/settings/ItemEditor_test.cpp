@@ -11,7 +11,7 @@ class ItemEditor : public SettingsFixture {
   void OpenEditor() {
     OpenHub();
     TapColumnButton(u"主界面设置");
-    ASSERT_TRUE(driver_->WaitForDialog(CMainMenuSet::kCaption));
+    ASSERT_TRUE(driver_->WaitForDialog(u"主界面设置"));
   }
   std::vector<WString> ListTitles() {
     std::vector<WString> titles;
@@ -179,7 +179,7 @@ TEST_F(ItemEditor, AddingAProgramTakesItsNameUpToTheFirstDot) {
     return chooser ? chooser->Folder() : WString();
   }), u"\\Windows\\“开始”菜单\\程序");
   ChooseInFileChooser({u"Solitaire.game.lnk"});
-  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuSet::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"主界面设置"));
   EXPECT_EQ(ListTitles().back(), u"Solitaire");
   const auto items = driver_->Invoke([this] { return app_->LauncherItems; });
   ASSERT_EQ(items.size(), before + 1);
@@ -192,7 +192,7 @@ TEST_F(ItemEditor, AddingAProgramTakesItsNameUpToTheFirstDot) {
   TapControl(CMainMenuSet::kAddId);
   ASSERT_TRUE(driver_->WaitForDialog(u"选择需要添加的程序"));
   ASSERT_TRUE(driver_->PickMenuItem({ui::FileChooserDialog::kCancelCaption}));
-  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuSet::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"主界面设置"));
   EXPECT_EQ(Titles().size(), before + 1);
 }
 
@@ -268,7 +268,7 @@ TEST_F(ItemEditorRotation, AfterARotationTheListAndButtonsFitTheNewScreen) {
   Launch(240, 320);
   OpenHub();
   TapColumnButton(u"主界面设置");
-  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuSet::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"主界面设置"));
   driver_->Invoke([this] { driver_->GetUi().Rotate(); });
   driver_->Sync();
   const auto shown = driver_->Invoke([this] {

@@ -31,26 +31,26 @@ TEST_P(ScreensLook, EveryScreenDraws) {
   OpenHub();
   Look("hub");
   TapColumnButton(u"主界面模板");
-  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuTemplate::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"主界面模板"));
   Look("template");
   TapColumnButton(u"返回");
   ASSERT_TRUE(driver_->WaitForDialog(u"设置"));
 
   TapColumnButton(u"主界面设置");
-  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuSet::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"主界面设置"));
   TapRow(CMainMenuSet::kListId, 2);
   Look("items");
   driver_->Key(ui::keys::kEscape);
   ASSERT_TRUE(driver_->WaitForDialog(u"设置"));
 
   TapColumnButton(u"浏览器设置");
-  ASSERT_TRUE(driver_->WaitForDialog(CIESet::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"浏览器设置"));
   Look("browser");
   driver_->Key(ui::keys::kEscape);
   ASSERT_TRUE(driver_->WaitForDialog(u"设置"));
 
   TapColumnButton(u"按钮风格设置");
-  ASSERT_TRUE(driver_->WaitForDialog(CButtonStyleSet::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"按钮风格"));
   Look("button-style");
   driver_->Key(ui::keys::kEscape);
   ASSERT_TRUE(driver_->WaitForDialog(u"设置"));
@@ -75,11 +75,11 @@ TEST_P(ScreensLook, EveryScreenDraws) {
     bar = &progressBar;
     progress.DoModal();
   });
-  ASSERT_TRUE(driver_->WaitForDialog(CKeyManager::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"关键词管理"));
   TapRow(CKeyManager::kListId, 1);
   Look("keywords");
   driver_->Key(ui::keys::kEscape);
-  ASSERT_TRUE(driver_->WaitForDialog(CDownloadManager::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"下载管理"));
   TapRow(CDownloadManager::kListId, 0);
   Look("downloads");
   driver_->Key(ui::keys::kEscape);

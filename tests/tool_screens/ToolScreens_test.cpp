@@ -22,7 +22,7 @@ class KeyManager : public SettingsFixture {
       ui::EnterFullScreen(*launcher_, false);
       ManageKeywords(*app_);
     });
-    ASSERT_TRUE(driver_->WaitForDialog(CKeyManager::kCaption));
+    ASSERT_TRUE(driver_->WaitForDialog(u"关键词管理"));
   }
   std::vector<WString> Rows() {
     std::vector<WString> rows;
@@ -126,7 +126,7 @@ class DownloadManager : public SettingsFixture {
       ui::EnterFullScreen(*launcher_, false);
       CDownloadManager(*app_, entries).DoModal();
     });
-    ASSERT_TRUE(driver_->WaitForDialog(CDownloadManager::kCaption));
+    ASSERT_TRUE(driver_->WaitForDialog(u"下载管理"));
   }
 };
 
