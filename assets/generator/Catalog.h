@@ -28,6 +28,11 @@ std::span<const IconEntry> LauncherIcons();
 // The program's logo (same frame as the icons).
 inline constexpr IconEntry kLogo{kTarvoImageFolder, "Tarvo.png", {205, 0.72, 0.46}, &LogoSymbol};
 
+// What an item without an icon file shows when its program file exists, in
+// place of the phone shell's icon of that file (resource 190).
+inline constexpr int kGenericProgramIconId = 190;
+inline constexpr IconEntry kGenericProgramIcon{kResourceFolder, "190.png", {212, 0.22, 0.50}, &ProgramSymbol};
+
 struct PageButtonStyle {
   const char* stem;
   PlateColor color;

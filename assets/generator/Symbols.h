@@ -30,6 +30,7 @@ Mask RadioSymbol(const SymbolCanvas& c);
 Mask BroadcastSymbol(const SymbolCanvas& c);
 Mask FlashlightSymbol(const SymbolCanvas& c);
 Mask SpeakerSymbol(const SymbolCanvas& c);
+Mask ProgramSymbol(const SymbolCanvas& c);
 
 // Office programs (SymbolsOffice.cpp).
 Mask WordSymbol(const SymbolCanvas& c);

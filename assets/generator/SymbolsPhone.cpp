@@ -77,4 +77,13 @@ Mask SpeakerSymbol(const SymbolCanvas& c) {
   return c.Fill(Union({speaker, waves}));
 }
 
+// Any program: a window with a title bar and a close box, and two lines of content.
+Mask ProgramSymbol(const SymbolCanvas& c) {
+  const Shape frame = Minus(RoundRect(15, 20, 85, 80, 7), RoundRect(23, 37, 77, 72, 3));
+  Mask m = c.Fill(frame);
+  m.Subtract(c.Fill(RoundRect(66, 25, 77, 32, 1.5)));
+  m.Unite(c.Fill(Union({Capsule({31, 48}, {62, 48}, 3.6), Capsule({31, 61}, {52, 61}, 3.6)})));
+  return m;
+}
+
 }  // namespace tarvo::pictures

@@ -72,6 +72,7 @@ bool WriteIcons(Writer& out, const Lettering& bold, const std::string& sheetPath
   };
   for (const IconEntry& icon : LauncherIcons()) write(icon);
   write(kLogo);
+  write(kGenericProgramIcon);
   if (!sheetPath.empty()) {
     std::string error;
     if (!DrawContactSheet(drawn).SavePng(sheetPath, false, &error)) {

@@ -7,9 +7,22 @@
 
 namespace tarvo {
 
-CTarvoApp::CTarvoApp(Device& device, ui::Ui& ui) : Jobs(&ui.Workers()), device_(device), ui_(ui) {}
+CTarvoApp::CTarvoApp(Device& device, ui::Ui& ui) : Jobs(&ui.Workers()), device_(device), ui_(ui) {
+  // A change of the device's orientation turns the screen on the UI thread,
+  // as the window's rotation key does, when it swaps portrait and landscape.
+  auto shown = std::make_shared<int>(device_.Display().Orientation());
+  rotationListener_ = device_.Display().AddListener([&ui, shown](int degrees) {
+    ui.PostTask([&ui, shown, degrees] {
+      if (degrees % 180 != *shown % 180) ui.Rotate();
+      *shown = degrees;
+    });
+  });
+}
 
-CTarvoApp::~CTarvoApp() { Jobs.StopAll(); }
+CTarvoApp::~CTarvoApp() {
+  device_.Display().RemoveListener(rotationListener_);
+  Jobs.StopAll();
+}
 
 int CTarvoApp::TemplateStyle() {
   return Config().ReadInt(u"TemplateStyle", u"style", 0, ConfigPath);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/AppVersion.h"
 #include "app/BackgroundJobs.h"
 #include "app/IniFile.h"
 #include "app/ScreenMetrics.h"
@@ -58,7 +59,7 @@ class CTarvoApp {
   ui::Ui& GetUi() { return ui_; }
 
   // Process-wide state the screens read.
-  WString AppVersion = u"1.15";
+  WString AppVersion = kAppVersion;
   WString UpdateSection = u"Update";
   WString ProgramDir = u"\\Program Files\\Tarvo\\";
   WString UpdateInfoPath = u"\\windows\\TarvoUpdate.txt";
@@ -87,6 +88,7 @@ class CTarvoApp {
  private:
   Device& device_;
   ui::Ui& ui_;
+  DisplaySettings::ListenerId rotationListener_ = 0;
 };
 
 }  // namespace tarvo

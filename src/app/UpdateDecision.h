@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "app/AppVersion.h"
 #include "platform/text/WString.h"
 
 namespace tarvo {
 
 inline constexpr char16_t kUpdateSection[] = u"Update";
-inline constexpr char16_t kAppVersion[] = u"1.15";
 // Capacity of the buffer the offered version is read into.
 inline constexpr size_t kVersionCapacity = 256;
 

@@ -1,5 +1,6 @@
 #include "launcher/CTarvoDlg.h"
 
+#include "launcher/ItemIcon.h"
 #include "launcher/ItemStart.h"
 #include "launcher/LauncherFrame.h"
 #include "launcher/settings/CPersonalSet.h"
@@ -121,8 +122,9 @@ void CTarvoDlg::RenderFrameCacheIfNeeded() {
   inputs.versionText = versionText_;
   inputs.width = app_.Metrics.ScreenWidth;
   inputs.loadIcon = [this](const LauncherItem& item) -> std::optional<ui::Canvas> {
-    if (item.IconPath.empty()) return std::nullopt;
-    return app_.ImagingFactory->Load(item.IconPath);
+    const auto path = ItemIconPath(item, app_.GetDevice().Files(), app_.ProgramDir);
+    if (!path) return std::nullopt;
+    return app_.ImagingFactory->Load(*path);
   };
   frameCache_ = RenderFrameCache(inputs);
 }

@@ -2,10 +2,10 @@
 // The program's shortcut in the Start menu's Programs folder, with its icon
 // registered for the Start menu.
 #include "app/TarvoApp.h"
+#include "platform/device/StartMenuFolder.h"
 
 namespace tarvo {
 
-inline constexpr char16_t kProgramsFolder[] = u"\\Windows\\Start Menu\\Programs";
 inline constexpr char16_t kShortcutIconKey[] = u"\\Security\\Shell\\StartInfo\\Start\\Tarvo.lnk";
 
 // Says "已经有快捷方式了。" when it exists, else creates it and says

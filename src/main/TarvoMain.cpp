@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (options.version) {
-    std::puts("Tarvo V1.15");
+    std::puts(VersionLine().c_str());
     return 0;
   }
   if (options.debug) SetDebugOutput(true);

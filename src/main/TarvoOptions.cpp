@@ -1,5 +1,8 @@
 #include "main/TarvoOptions.h"
 
+#include "app/AppVersion.h"
+#include "platform/text/Utf8.h"
+
 namespace tarvo {
 namespace {
 
@@ -16,6 +19,8 @@ bool ParseNumber(const std::string& text, int low, int high, int& out) {
 }
 
 }  // namespace
+
+std::string VersionLine() { return "Tarvo V" + ToUtf8(kAppVersion); }
 
 std::optional<TarvoOptions> ParseTarvoOptions(const std::vector<std::string>& args,
                                               std::string* error) {

@@ -41,6 +41,9 @@ inline constexpr const char* kTarvoUsage =
     "In the window: the mouse is the stylus; End or F4 is the End key, F5 rotates,\n"
     "F12 saves a screenshot.\n";
 
+// What --version prints: "Tarvo V" and the program's version.
+std::string VersionLine();
+
 // nullopt (with a reason) for a malformed command line.
 std::optional<TarvoOptions> ParseTarvoOptions(const std::vector<std::string>& args,
                                               std::string* error);

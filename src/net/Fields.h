@@ -2,12 +2,13 @@
 // The KEY={value} texts of the account protocol.
 #include <optional>
 
+#include "app/AppVersion.h"
 #include "platform/text/WString.h"
 
 namespace tarvo::net {
 
 // The program version the hello announces.
-inline constexpr char16_t kProtocolVersion[] = u"1.15";
+inline constexpr const auto& kProtocolVersion = kAppVersion;
 // Telephony values shorter than this are not sent.
 inline constexpr size_t kMinIdentityLength = 15;
 

@@ -38,7 +38,8 @@ std::vector<std::string> AllIcons() {
   std::vector<std::string> all = kNormalSet;
   for (const std::string& name : kOfficeSet)
     if (std::find(all.begin(), all.end(), name) == all.end()) all.push_back(name);
-  all.push_back("Tarvo.png");  // the program's logo shares the icon frame
+  all.push_back("Tarvo.png");     // the program's logo shares the icon frame
+  all.push_back("res/190.png");  // and so does the generic program icon
   return all;
 }
 

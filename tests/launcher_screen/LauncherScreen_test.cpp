@@ -8,6 +8,7 @@
 #include "platform/text/CodePage.h"
 #include "support/TestDevice.h"
 #include "support/TempDir.h"
+#include "tools/SystemHelpers.h"
 #include "support/ui/ScreenDriver.h"
 
 namespace tarvo {
@@ -150,7 +151,7 @@ TEST_F(LauncherScreenTest, AMissingChosenBackgroundFallsBackToTheDefault) {
   Launch();
   auto box = driver_->WaitForMessageBox();
   ASSERT_TRUE(box);
-  EXPECT_EQ(box->text, kBackgroundMissing);
+  EXPECT_EQ(box->text, u"在Tarvo\\TarvoImage目录下没有找到主背景图片！");
   EXPECT_EQ(box->caption, u"Tarvo");
   ASSERT_TRUE(driver_->AnswerMessageBox(ui::kOkCaption));
   EXPECT_TRUE(WaitForLauncher());
@@ -165,7 +166,7 @@ TEST_F(LauncherScreenTest, WithoutAnyBackgroundTheLauncherEnds) {
   Launch();
   auto box = driver_->WaitForMessageBox();
   ASSERT_TRUE(box);
-  EXPECT_EQ(box->text, kBackgroundBroken);
+  EXPECT_EQ(box->text, u"主界面背景图片加载失败，可能图片尺寸太大或格式不正确！");
   driver_->AnswerMessageBox(ui::kOkCaption);
   EXPECT_TRUE(driver_->WaitFor([this] { return finished_; }));
 }
@@ -189,7 +190,7 @@ TEST_F(LauncherScreenTest, StartUpWritesTheConfigurationOnceAndClearsLeftovers) 
   Launch();
   ASSERT_TRUE(WaitForLauncher());
   const std::string config = dir_.Read("phone/fs/Program Files/Tarvo/temp/TarvoConfig.ini");
-  EXPECT_EQ(config, ToCodePage(kConfigComment));
+  EXPECT_EQ(config, ToCodePage(u";此文件用来保存Tarvo的一些配置信息，擅自删改将导致程序异常!"));
   EXPECT_EQ(config.size(), 59u);
   EXPECT_FALSE(device_->Files().FileExists(u"\\windows\\TarvoUpdate.exe"));
   EXPECT_FALSE(device_->Files().FileExists(u"\\Program Files\\Tarvo\\TarvoImage.rar"));
@@ -209,6 +210,73 @@ TEST_F(LauncherScreenTest, RotationLaysTheGridOutAgainAtTheTop) {
   EXPECT_EQ(driver_->Invoke([this] { return app_->Layout->Margin(); }), 15);
 }
 
+TEST_F(LauncherScreenTest, TheDeviceOrientationTurnsTheScreenAsTheRotationKeyDoes) {
+  Launch();
+  ASSERT_TRUE(WaitForLauncher());
+  auto screenIs = [this](int width, int height) {
+    return driver_->WaitFor([this, width, height] {
+      return driver_->GetUi().ScreenWidth() == width && driver_->GetUi().ScreenHeight() == height;
+    });
+  };
+  // A screen's rotation command, run on the UI thread.
+  auto switchOrientation = [this] {
+    return driver_->Invoke([this] { return SwitchOrientation(app_->GetDevice().Display()); });
+  };
+  ASSERT_TRUE(switchOrientation());
+  ASSERT_TRUE(screenIs(320, 240));
+  EXPECT_TRUE(driver_->WaitFor([this] { return app_->Layout->Columns() == 5; }));
+  ASSERT_TRUE(switchOrientation());
+  ASSERT_TRUE(screenIs(240, 320));
+  // 180 degrees keeps the portrait shape; from there the switch goes to 270.
+  driver_->Invoke([this] { return app_->GetDevice().Display().SetOrientation(180); });
+  driver_->Sync();
+  EXPECT_EQ(driver_->Invoke([this] { return driver_->GetUi().ScreenWidth(); }), 240);
+  ASSERT_TRUE(switchOrientation());
+  EXPECT_TRUE(screenIs(320, 240));
+}
+
+TEST_F(LauncherScreenTest, AProgramWithoutAnIconFileShowsTheGenericProgramIcon) {
+  Launch();
+  ASSERT_TRUE(WaitForLauncher());
+  dir_.Write("phone/fs/Windows/broken.png", "not a picture");
+  // Four cells: the same layout and background each time, only the icons change.
+  auto cells = [this](const std::vector<LauncherItem>& items) {
+    return driver_->Invoke([this, items] {
+      app_->LauncherItems = items;
+      launcher_->Relayout();
+      const int band = app_->Layout->BandHeight();
+      std::vector<ui::Rect> rects;
+      for (ui::Rect r : app_->Layout->IconRects()) rects.push_back(ui::Rect{r.left, r.top - band, r.right, r.bottom - band});
+      return std::pair{rects, ui::Canvas(driver_->GetUi().RenderScreen())};
+    });
+  };
+  const auto [rects, bare] = cells({{kToolItem, u"a", u"", u""}, {kToolItem, u"b", u"", u""},
+                                    {kToolItem, u"c", u"", u""}, {kToolItem, u"d", u"", u""}});
+  const auto [same, shown] = cells({
+      {kProgramItem, u"a", u"", u"\\Windows\\pword.exe"},                       // the file exists
+      {kProgramItem, u"b", u"", u"\\Windows\\gone.exe"},                        // no file
+      {kProgramItem, u"c", u"\\Windows\\missing.png", u"\\Windows\\pword.exe"},  // icon file missing
+      {kProgramItem, u"d", u"\\Windows\\broken.png", u"\\Windows\\pword.exe"},   // icon does not decode
+  });
+  ASSERT_EQ(rects.size(), 4u);
+  ASSERT_EQ(same, rects);
+  auto changedShare = [&](const ui::Rect& r) {
+    int changed = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) changed += shown.ColorAt(x, y) != bare.ColorAt(x, y) ? 1 : 0;
+    return static_cast<double>(changed) / (r.Width() * r.Height());
+  };
+  EXPECT_GT(changedShare(rects[0]), 0.5);
+  EXPECT_EQ(changedShare(rects[1]), 0.0);
+  EXPECT_EQ(changedShare(rects[2]), 0.0);
+  EXPECT_EQ(changedShare(rects[3]), 0.0);
+  // The picture is the program icon of the pictures: white strokes on a plate.
+  int white = 0;
+  for (int y = rects[0].top; y < rects[0].bottom; ++y)
+    for (int x = rects[0].left; x < rects[0].right; ++x) white += shown.ColorAt(x, y) == 0xFFFFFF ? 1 : 0;
+  EXPECT_GT(white, rects[0].Width() * rects[0].Height() / 10);
+}
+
 TEST_F(LauncherScreenTest, TheStartMenuShortcutIsMadeOnceAndDeletedOnce) {
   Launch();
   ASSERT_TRUE(WaitForLauncher());
@@ -225,8 +293,8 @@ TEST_F(LauncherScreenTest, TheStartMenuShortcutIsMadeOnceAndDeletedOnce) {
   };
   run(&CreateStartShortcut);
   expectMessage(u"成功生成快捷方式！");
-  EXPECT_EQ(dir_.Read("phone/fs/Windows/Start Menu/Programs/Tarvo.lnk"), "\"\\Program Files\\Tarvo\\Tarvo.exe\"");
-  EXPECT_EQ(device_->GetRegistry().GetString(RegistryRoot::LocalMachine, kShortcutIconKey, u"Icon"),
+  EXPECT_EQ(dir_.Read("phone/fs/Windows/“开始”菜单/程序/Tarvo.lnk"), "\"\\Program Files\\Tarvo\\Tarvo.exe\"");
+  EXPECT_EQ(device_->GetRegistry().GetString(RegistryRoot::LocalMachine, u"\\Security\\Shell\\StartInfo\\Start\\Tarvo.lnk", u"Icon"),
             u"\\Program Files\\Tarvo\\TarvoImage\\Tarvo.png");
   run(&CreateStartShortcut);
   expectMessage(u"已经有快捷方式了。");
@@ -237,7 +305,8 @@ TEST_F(LauncherScreenTest, TheStartMenuShortcutIsMadeOnceAndDeletedOnce) {
 }
 
 // Every resolution class in both orientations and both templates, saved
-// under launcher-screens/ for a person to look at.
+// under launcher-screens/ for a person to look at; the smallest and the
+// largest portrait screens are compared with their references.
 TEST(LauncherScreens, EveryClassOrientationAndTemplate) {
   const std::pair<int, int> sizes[] = {{240, 320}, {240, 400}, {320, 320}, {320, 480},
                                        {480, 480}, {480, 640}, {480, 800}};
@@ -271,6 +340,11 @@ TEST(LauncherScreens, EveryClassOrientationAndTemplate) {
         const std::string name = "launcher-screens/" + std::to_string(width) + "x" +
                                  std::to_string(height) + (style ? "-office" : "-normal") + ".png";
         ASSERT_TRUE(driver.SaveScreen(name));
+        if (!landscape && ((w == 240 && h == 320) || (w == 480 && h == 800))) {
+          const std::string reference = "launcher-" + std::to_string(width) + "x" + std::to_string(height) +
+                                        (style ? "-office" : "-normal") + ".png";
+          EXPECT_TRUE(testing::MatchesReferencePng(driver.Screenshot(), reference));
+        }
         // The grid is drawn: the first icon's area is not the background's colour alone.
         ui::Canvas screen = driver.Screenshot();
         EXPECT_NE(screen.ColorAt(1, 1), screen.ColorAt(app.Layout->IconRects()[0].left + 20,

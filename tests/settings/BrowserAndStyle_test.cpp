@@ -12,7 +12,7 @@ class BrowserSetting : public SettingsFixture {
   void OpenBrowserSetting() {
     OpenHub();
     TapColumnButton(u"浏览器设置");
-    ASSERT_TRUE(driver_->WaitForDialog(CIESet::kCaption));
+    ASSERT_TRUE(driver_->WaitForDialog(u"浏览器设置"));
   }
   void SetPath(WStringView path) {
     driver_->Invoke([this, path = WString(path)] {
@@ -64,7 +64,7 @@ TEST_F(BrowserSetting, FindFillsTheEditAndTestOpensTheProgram) {
   ASSERT_TRUE(rows.has_value());
   for (const auto& row : *rows) EXPECT_NE(row.at(0), u"readme.txt");
   ChooseInFileChooser({u"ucweb.exe"});
-  ASSERT_TRUE(driver_->WaitForDialog(CIESet::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"浏览器设置"));
   EXPECT_EQ(driver_->ControlText(CIESet::kPathId), WString(u"\\Program Files\\UCWEB\\ucweb.exe"));
   TapControl(CIESet::kTestId);
   EXPECT_TRUE(driver_->WaitFor([this] { return LaunchLog().find("\topen\t\\Program Files\\UCWEB\\ucweb.exe") != std::string::npos; }));
@@ -132,7 +132,7 @@ class ButtonStyle : public SettingsFixture {
   void OpenChooser() {
     OpenHub();
     TapColumnButton(u"按钮风格设置");
-    ASSERT_TRUE(driver_->WaitForDialog(CButtonStyleSet::kCaption));
+    ASSERT_TRUE(driver_->WaitForDialog(u"按钮风格"));
   }
 };
 

@@ -57,7 +57,7 @@ TEST_F(HubScreen, SwitchingToTheTemplateInForceChangesNothing) {
   const std::string before = MainMenuXml();
   OpenHub();
   TapColumnButton(u"主界面模板");
-  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuTemplate::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"主界面模板"));
   TapColumnButton(u"普通模式");
   ExpectBox(u"已经是普通模式了。");
   EXPECT_EQ(MainMenuXml(), before);
@@ -68,7 +68,7 @@ TEST_F(HubScreen, SwitchingToOfficeAsksRewritesTheItemsAndTheLauncherFollows) {
   Launch();
   OpenHub();
   TapColumnButton(u"主界面模板");
-  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuTemplate::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"主界面模板"));
   TapColumnButton(u"办公模式");
   ExpectBox(u"确定将Tarvo切换到办公模式吗？", ui::kNoCaption, u"Tarvo");
   EXPECT_EQ(ConfigFile().find("TemplateStyle"), std::string::npos);  // a No writes nothing

@@ -11,7 +11,7 @@ class ItemEditor : public SettingsFixture {
   void OpenEditor() {
     OpenHub();
     TapColumnButton(u"主界面设置");
-    ASSERT_TRUE(driver_->WaitForDialog(CMainMenuSet::kCaption));
+    ASSERT_TRUE(driver_->WaitForDialog(u"主界面设置"));
   }
   std::vector<WString> ListTitles() {
     std::vector<WString> titles;
@@ -147,7 +147,7 @@ TEST_F(ItemEditor, ARefusedActionAfterAChangeStillLetsTheLauncherRelayout) {
   TapControl(CMainMenuSet::kDefaultId);
   ExpectBox(u"确定要恢复默认菜单布局吗？", ui::kNoCaption);
   EXPECT_TRUE(Changed());
-  driver_->Key(ui::keys::kEscape);
+  ASSERT_TRUE(driver_->TapOkButton());
   ASSERT_TRUE(driver_->WaitForDialog(u"设置"));
   TapColumnButton(u"返回");
   ASSERT_TRUE(driver_->WaitFor([this] { return driver_->GetUi().ActiveWindow() == launcher_; }));
@@ -177,9 +177,9 @@ TEST_F(ItemEditor, AddingAProgramTakesItsNameUpToTheFirstDot) {
   EXPECT_EQ(driver_->Invoke([this] {
     auto* chooser = dynamic_cast<ui::FileChooserDialog*>(driver_->GetUi().ActiveWindow());
     return chooser ? chooser->Folder() : WString();
-  }), kProgramsFolder);
+  }), u"\\Windows\\“开始”菜单\\程序");
   ChooseInFileChooser({u"Solitaire.game.lnk"});
-  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuSet::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"主界面设置"));
   EXPECT_EQ(ListTitles().back(), u"Solitaire");
   const auto items = driver_->Invoke([this] { return app_->LauncherItems; });
   ASSERT_EQ(items.size(), before + 1);
@@ -192,7 +192,7 @@ TEST_F(ItemEditor, AddingAProgramTakesItsNameUpToTheFirstDot) {
   TapControl(CMainMenuSet::kAddId);
   ASSERT_TRUE(driver_->WaitForDialog(u"选择需要添加的程序"));
   ASSERT_TRUE(driver_->PickMenuItem({ui::FileChooserDialog::kCancelCaption}));
-  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuSet::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"主界面设置"));
   EXPECT_EQ(Titles().size(), before + 1);
 }
 
@@ -268,7 +268,7 @@ TEST_F(ItemEditorRotation, AfterARotationTheListAndButtonsFitTheNewScreen) {
   Launch(240, 320);
   OpenHub();
   TapColumnButton(u"主界面设置");
-  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuSet::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"主界面设置"));
   driver_->Invoke([this] { driver_->GetUi().Rotate(); });
   driver_->Sync();
   const auto shown = driver_->Invoke([this] {

@@ -1,5 +1,6 @@
 // Walks every settings screen at two screen sizes and writes what it shows to
-// build/tests/settings-screens/ so the screens can be looked at.
+// build/tests/settings-screens/ so the screens can be looked at; at 240 x 320
+// each screen is compared with its reference picture.
 #include "launcher/settings/CButtonStyleSet.h"
 #include "launcher/settings/CIESet.h"
 #include "launcher/settings/CMainMenuSet.h"
@@ -12,36 +13,45 @@
 namespace tarvo::testing {
 namespace {
 
-class ScreensLook : public SettingsFixture, public ::testing::WithParamInterface<std::pair<int, int>> {};
+class ScreensLook : public SettingsFixture, public ::testing::WithParamInterface<std::pair<int, int>> {
+ protected:
+  void Look(const std::string& screen) {
+    const auto [width, height] = GetParam();
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    SaveScreen(screen + "-" + size);
+    if (width == 240 && height == 320) {
+      EXPECT_TRUE(MatchesReferencePng(driver_->Screenshot(), "screen-" + screen + "-" + size + ".png"));
+    }
+  }
+};
 
 TEST_P(ScreensLook, EveryScreenDraws) {
   const auto [width, height] = GetParam();
-  const std::string size = std::to_string(width) + "x" + std::to_string(height);
   Launch(width, height);
   OpenHub();
-  SaveScreen("hub-" + size);
+  Look("hub");
   TapColumnButton(u"主界面模板");
-  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuTemplate::kCaption));
-  SaveScreen("template-" + size);
+  ASSERT_TRUE(driver_->WaitForDialog(u"主界面模板"));
+  Look("template");
   TapColumnButton(u"返回");
   ASSERT_TRUE(driver_->WaitForDialog(u"设置"));
 
   TapColumnButton(u"主界面设置");
-  ASSERT_TRUE(driver_->WaitForDialog(CMainMenuSet::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"主界面设置"));
   TapRow(CMainMenuSet::kListId, 2);
-  SaveScreen("items-" + size);
+  Look("items");
   driver_->Key(ui::keys::kEscape);
   ASSERT_TRUE(driver_->WaitForDialog(u"设置"));
 
   TapColumnButton(u"浏览器设置");
-  ASSERT_TRUE(driver_->WaitForDialog(CIESet::kCaption));
-  SaveScreen("browser-" + size);
+  ASSERT_TRUE(driver_->WaitForDialog(u"浏览器设置"));
+  Look("browser");
   driver_->Key(ui::keys::kEscape);
   ASSERT_TRUE(driver_->WaitForDialog(u"设置"));
 
   TapColumnButton(u"按钮风格设置");
-  ASSERT_TRUE(driver_->WaitForDialog(CButtonStyleSet::kCaption));
-  SaveScreen("button-style-" + size);
+  ASSERT_TRUE(driver_->WaitForDialog(u"按钮风格"));
+  Look("button-style");
   driver_->Key(ui::keys::kEscape);
   ASSERT_TRUE(driver_->WaitForDialog(u"设置"));
   EXPECT_FALSE(driver_->GetUi().IsWaitCursor());
@@ -65,17 +75,17 @@ TEST_P(ScreensLook, EveryScreenDraws) {
     bar = &progressBar;
     progress.DoModal();
   });
-  ASSERT_TRUE(driver_->WaitForDialog(CKeyManager::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"关键词管理"));
   TapRow(CKeyManager::kListId, 1);
-  SaveScreen("keywords-" + size);
+  Look("keywords");
   driver_->Key(ui::keys::kEscape);
-  ASSERT_TRUE(driver_->WaitForDialog(CDownloadManager::kCaption));
+  ASSERT_TRUE(driver_->WaitForDialog(u"下载管理"));
   TapRow(CDownloadManager::kListId, 0);
-  SaveScreen("downloads-" + size);
+  Look("downloads");
   driver_->Key(ui::keys::kEscape);
   ASSERT_TRUE(driver_->WaitFor([this] { return driver_->GetUi().ActiveWindow() != nullptr &&
                                                driver_->GetUi().ActiveWindow()->ClientRect().Height() == driver_->GetUi().ScreenHeight(); }));
-  SaveScreen("progress-" + size);
+  Look("progress");
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ScreensLook, ::testing::Values(std::pair{240, 320}, std::pair{480, 800}));

@@ -22,7 +22,7 @@ class KeyManager : public SettingsFixture {
       ui::EnterFullScreen(*launcher_, false);
       ManageKeywords(*app_);
     });
-    ASSERT_TRUE(driver_->WaitForDialog(CKeyManager::kCaption));
+    ASSERT_TRUE(driver_->WaitForDialog(u"关键词管理"));
   }
   std::vector<WString> Rows() {
     std::vector<WString> rows;
@@ -64,7 +64,7 @@ TEST_F(KeyManager, DeletingSelectsTheRowInTheSamePlaceOrTheNewLastRow) {
   EXPECT_EQ(Selected(), 1);
   EXPECT_EQ(driver_->Invoke([this] { return app_->Keywords; }), Rows());
   // Closing writes the shorter list back, so the deleted keywords stay gone.
-  driver_->Key(ui::keys::kEscape);
+  ASSERT_TRUE(driver_->TapOkButton());
   ASSERT_TRUE(driver_->WaitFor([this] { return driver_->GetUi().ActiveWindow() == launcher_; }));
   EXPECT_EQ(Stored(), (std::vector<WString>{u"周杰伦", u"天气"}));
 }
@@ -126,7 +126,7 @@ class DownloadManager : public SettingsFixture {
       ui::EnterFullScreen(*launcher_, false);
       CDownloadManager(*app_, entries).DoModal();
     });
-    ASSERT_TRUE(driver_->WaitForDialog(CDownloadManager::kCaption));
+    ASSERT_TRUE(driver_->WaitForDialog(u"下载管理"));
   }
 };
 

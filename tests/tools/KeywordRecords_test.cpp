@@ -11,7 +11,7 @@ namespace {
 class KeywordRecordsTest : public ::testing::Test {
  protected:
   WString Path() { return FromUtf8(dir_.File("temp/TarvoSearchRecord.txt")); }
-  std::string Header() { return ToCodePage(kKeywordRecordHeader); }
+  std::string Header() { return ToCodePage(u";此文件用来记录Tarvo的搜索记录"); }
   testing::TempDir dir_;
   HostFileAccess files_;
 };

@@ -29,7 +29,7 @@ TEST(ParsePlayPage, AnAddressOfTheNextPartDoesNotServeThisOne) {
   PlayPageResult result =
       ParsePlayPage("<N>one\n<N>two\n<U>http://m/2\n", "GBK");
   EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.message, kResolveFailedMessage);
+  EXPECT_EQ(result.message, u"解析视频失败,可能服务器繁忙,请稍后重试!");
   EXPECT_TRUE(result.entries.empty());
   ASSERT_TRUE(result.playlist);
   EXPECT_EQ(*result.playlist, "#EXTM3U\n#EXTINF:0,one\n");
@@ -73,10 +73,10 @@ TEST(ParsePlayPage, PartsBeforeAFailureStayInTheList) {
 TEST(ParsePlayPage, NoPartsOrNoBodyFail) {
   PlayPageResult noParts = ParsePlayPage("<html></html>", "GBK");
   EXPECT_FALSE(noParts.ok);
-  EXPECT_EQ(noParts.message, kResolveFailedMessage);
+  EXPECT_EQ(noParts.message, u"解析视频失败,可能服务器繁忙,请稍后重试!");
   EXPECT_EQ(noParts.playlist, std::optional<std::string>("#EXTM3U\n"));
   PlayPageResult noBody = ParsePlayPage("", "GBK");
-  EXPECT_EQ(noBody.message, kFetchFailedMessage);
+  EXPECT_EQ(noBody.message, u"搜索超时或读取网页数据失败!");
   EXPECT_FALSE(noBody.playlist);
 }
 

@@ -38,11 +38,10 @@ bool LinkListCtrl::DrawRow(ui::ListRowDraw& draw) {
     draw.canvas.FillRect(inner, draw.selected ? ui::theme::kHighlight : ui::theme::kWindow);
     const LinkStyle& style = link->style != nullptr ? *link->style : style_;
     ui::Color color = draw.selected ? ui::theme::kHighlightText : link->visited ? style.visited : style.unvisited;
-    ui::Canvas::State state = draw.canvas.Save();
+    ui::CanvasStateSaver saved(draw.canvas);
     draw.canvas.ClipTo(inner);
     draw.canvas.DrawText(style.underlined ? font : GetFont(), GetItemText(draw.row, column), inner, color,
                          ui::kAlignLeft | ui::kAlignVCenter);
-    draw.canvas.Restore(state);
   }
   if (draw.focused) draw.canvas.DrawFocusRect(draw.rect);
   return true;

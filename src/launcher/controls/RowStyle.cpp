@@ -47,11 +47,12 @@ bool DrawStyledRow(ui::ListRowDraw& draw, const RowStyle& style) {
   ui::Rect textRect{left, rect.top, right, rect.bottom - 1};
   WString text = draw.list.GetItemText(draw.row, 0);
   if (style.cutWithDots) text = CutWithDots(font, text, textRect.Width());
-  ui::Canvas::State state = canvas.Save();
-  canvas.ClipTo(textRect);
-  canvas.DrawText(font, text, textRect, draw.selected ? style.selectedText : style.normalText,
-                  ui::kAlignLeft | ui::kAlignVCenter);
-  canvas.Restore(state);
+  {
+    ui::CanvasStateSaver saved(canvas);
+    canvas.ClipTo(textRect);
+    canvas.DrawText(font, text, textRect, draw.selected ? style.selectedText : style.normalText,
+                    ui::kAlignLeft | ui::kAlignVCenter);
+  }
   canvas.FillRect(ui::Rect{rect.left, rect.bottom - 1, rect.right, rect.bottom}, style.line);
   if (draw.focused) canvas.DrawFocusRect(rect);
   return true;

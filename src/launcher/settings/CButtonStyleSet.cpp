@@ -12,9 +12,7 @@ CButtonStyleSet::CButtonStyleSet(CTarvoApp& app) : ui::Dialog(app.GetUi(), kCapt
 CButtonStyleSet::~CButtonStyleSet() = default;
 
 bool CButtonStyleSet::OnInitDialog() {
-  ui::MenuBar bar;
-  bar.Add(u"返回", ui::kIdCancel);
-  SetMenuBar(bar);
+  SetOkButton(true);
   const ScreenMetrics& metrics = app_.Metrics;
   label_.Create(this, u"视频搜索和笑口常开的按钮风格：", ui::Rect{}, kLabelId);
   list_.Create(this, ui::Rect{}, kListId);

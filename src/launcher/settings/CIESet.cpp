@@ -17,9 +17,7 @@ CIESet::CIESet(CTarvoApp& app) : ui::Dialog(app.GetUi(), kCaption), app_(app) {}
 CIESet::~CIESet() = default;
 
 bool CIESet::OnInitDialog() {
-  ui::MenuBar bar;
-  bar.Add(u"返回", ui::kIdCancel);
-  SetMenuBar(bar);
+  SetOkButton(true);
   label_.Create(this, u"您使用的浏览器路径：", ui::Rect{}, kLabelId);
   path_.Create(this, ui::Rect{}, kPathId);
   path_.SetLimitText(kPathCapacity - 1);

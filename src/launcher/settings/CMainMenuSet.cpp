@@ -23,10 +23,9 @@ bool CMainMenuSet::OnInitDialog() {
   bar.Add(u"更换背景", kChangeBackgroundId);
   bar.AddPopup(u"菜单", ui::Menu()
                             .Add(u"普通模式", kNormalTemplateId)
-                            .Add(u"办公模式", kOfficeTemplateId)
-                            .AddSeparator()
-                            .Add(u"返回", ui::kIdCancel));
+                            .Add(u"办公模式", kOfficeTemplateId));
   SetMenuBar(bar);
+  SetOkButton(true);
   list_.Create(this, ui::Rect{}, kListId);
   list_.SetShowHeader(false);
   list_.SetFullRowSelect(true);

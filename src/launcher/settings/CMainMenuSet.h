@@ -4,12 +4,11 @@
 // change the background picture or switch templates.
 #include "app/TarvoApp.h"
 #include "launcher/controls/CSkinButton.h"
+#include "platform/device/StartMenuFolder.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListView.h"
 
 namespace tarvo {
-
-inline constexpr char16_t kProgramsFolder[] = u"\\Windows\\“开始”菜单\\程序\\";
 
 class CMainMenuSet : public ui::Dialog {
  public:

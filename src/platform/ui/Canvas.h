@@ -1,8 +1,8 @@
 #pragma once
 // An off-screen surface the toolkit paints on: XRGB for screens and RGBA for
 // decoded pictures, each pixel one uint32 0xAARRGGBB. Drawing goes through an
-// origin and a clip rectangle (Save/Restore), so a window paints in its own
-// coordinates and cannot spill outside its rectangle.
+// origin and a clip rectangle (kept for a scope by CanvasStateSaver), so a
+// window paints in its own coordinates and cannot spill outside its rectangle.
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -46,8 +46,8 @@ class Canvas {
   Color ColorAt(int x, int y) const { return PixelAt(x, y) & 0xFFFFFF; }
   void SetPixel(int x, int y, uint32_t raw);
 
-  State Save() const { return State{origin_, clip_}; }
-  void Restore(const State& state) { origin_ = state.origin; clip_ = state.clip; }
+  // Origin at the top-left corner, the clip the whole surface.
+  void ResetState() { Restore(State{Point{}, Rect{0, 0, width_, height_}}); }
   void Translate(int dx, int dy) { origin_.x += dx; origin_.y += dy; }
   // Narrows the clip to a rectangle given in the current coordinates.
   void ClipTo(const Rect& rect);
@@ -82,6 +82,9 @@ class Canvas {
                       unsigned align = kAlignLeft);
 
  private:
+  friend class CanvasStateSaver;
+  State Save() const { return State{origin_, clip_}; }
+  void Restore(const State& state) { origin_ = state.origin; clip_ = state.clip; }
   Rect ToDevice(const Rect& rect) const { return rect.Offset(origin_.x, origin_.y).Intersect(clip_); }
   void DrawGlyph(const Glyph& glyph, int penX, int lineTop, Color color, const Rect& clip);
 
@@ -91,6 +94,20 @@ class Canvas {
   std::vector<uint32_t> pixels_;
   Point origin_;
   Rect clip_;
+};
+
+// Keeps a canvas's origin and clip while it lives and puts them back when it
+// goes, whichever way the scope is left.
+class CanvasStateSaver {
+ public:
+  explicit CanvasStateSaver(Canvas& canvas) : canvas_(canvas), state_(canvas.Save()) {}
+  ~CanvasStateSaver() { canvas_.Restore(state_); }
+  CanvasStateSaver(const CanvasStateSaver&) = delete;
+  CanvasStateSaver& operator=(const CanvasStateSaver&) = delete;
+
+ private:
+  Canvas& canvas_;
+  Canvas::State state_;
 };
 
 }  // namespace tarvo::ui

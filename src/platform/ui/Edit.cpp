@@ -285,33 +285,34 @@ void Edit::OnPaint(Canvas& canvas) {
   Color color = enabled ? theme::kWindowText : theme::kGrayText;
   WString shown = Shown();
   auto spans = Layout();
-  Canvas::State state = canvas.Save();
-  canvas.ClipTo(tr);
-  int h = font.Height();
-  int caretLine = 0;
-  for (size_t i = 0; i < spans.size(); ++i) {
-    if (spans[i].start <= caret_) caretLine = static_cast<int>(i);
-  }
-  if (style_.multiLine) {
-    for (int i = topLine_; i < static_cast<int>(spans.size()); ++i) {
-      int y = tr.top + (i - topLine_) * h;
-      if (y >= tr.bottom) break;
-      canvas.DrawText(font, WStringView(shown).substr(spans[i].start, spans[i].length),
-                      Rect{tr.left, y, tr.right, y + h}, color, kAlignLeft | kAlignTop);
+  {
+    CanvasStateSaver saved(canvas);
+    canvas.ClipTo(tr);
+    int h = font.Height();
+    int caretLine = 0;
+    for (size_t i = 0; i < spans.size(); ++i) {
+      if (spans[i].start <= caret_) caretLine = static_cast<int>(i);
     }
-  } else {
-    canvas.DrawText(font, shown, Rect{tr.left - scrollX_, tr.top, tr.right, tr.bottom}, color,
-                    kAlignLeft | kAlignVCenter);
+    if (style_.multiLine) {
+      for (int i = topLine_; i < static_cast<int>(spans.size()); ++i) {
+        int y = tr.top + (i - topLine_) * h;
+        if (y >= tr.bottom) break;
+        canvas.DrawText(font, WStringView(shown).substr(spans[i].start, spans[i].length),
+                        Rect{tr.left, y, tr.right, y + h}, color, kAlignLeft | kAlignTop);
+      }
+    } else {
+      canvas.DrawText(font, shown, Rect{tr.left - scrollX_, tr.top, tr.right, tr.bottom}, color,
+                      kAlignLeft | kAlignVCenter);
+    }
+    if (HasFocus() && enabled) {
+      const Font::Span& span = spans[static_cast<size_t>(caretLine)];
+      size_t column = std::min(caret_, span.start + span.length) - span.start;
+      int x = tr.left + font.TextWidth(WStringView(shown).substr(span.start, column)) -
+              (style_.multiLine ? 0 : scrollX_);
+      int y = style_.multiLine ? tr.top + (caretLine - topLine_) * h : tr.top + (tr.Height() - h) / 2;
+      canvas.FillRect(Rect{x, y, x + 1, y + h}, theme::kWindowText);
+    }
   }
-  if (HasFocus() && enabled) {
-    const Font::Span& span = spans[static_cast<size_t>(caretLine)];
-    size_t column = std::min(caret_, span.start + span.length) - span.start;
-    int x = tr.left + font.TextWidth(WStringView(shown).substr(span.start, column)) -
-            (style_.multiLine ? 0 : scrollX_);
-    int y = style_.multiLine ? tr.top + (caretLine - topLine_) * h : tr.top + (tr.Height() - h) / 2;
-    canvas.FillRect(Rect{x, y, x + 1, y + h}, theme::kWindowText);
-  }
-  canvas.Restore(state);
   if (HasScrollBar()) {
     Rect bar{tr.right, tr.top, tr.right + GetUi().ScrollBarWidth(), tr.bottom};
     canvas.FillRect(bar, theme::kScrollTrack);

@@ -250,10 +250,11 @@ void ListView::DrawRowDefault(ListRowDraw& draw) {
       canvas.FillRect(mark, theme::kHighlight);
     }
     Color color = !enabled ? theme::kGrayText : highlighted ? theme::kHighlightText : theme::kWindowText;
-    Canvas::State state = canvas.Save();
-    canvas.ClipTo(cell);
-    canvas.DrawText(font, text, cell, color, align | kAlignVCenter);
-    canvas.Restore(state);
+    {
+      CanvasStateSaver saved(canvas);
+      canvas.ClipTo(cell);
+      canvas.DrawText(font, text, cell, color, align | kAlignVCenter);
+    }
     x += w;
   }
   if (draw.focused) canvas.DrawFocusRect(draw.rect);
@@ -276,16 +277,17 @@ void ListView::OnPaint(Canvas& canvas) {
     canvas.FillRect(Rect{0, header.bottom - 1, client.right, header.bottom}, theme::kGrayText);
   }
   Rect area = RowsArea();
-  Canvas::State state = canvas.Save();
-  canvas.ClipTo(area);
-  int h = std::max(1, RowHeight());
-  int first = scrollY_ / h;
-  int last = std::min(ItemCount() - 1, (scrollY_ + area.Height()) / h);
-  for (int row = first; row <= last; ++row) {
-    ListRowDraw draw{canvas, *this, row, RowRect(row), row == selected_, row == focusedRow_ && HasFocus()};
-    if (!customDraw_ || !customDraw_(draw)) DrawRowDefault(draw);
+  {
+    CanvasStateSaver saved(canvas);
+    canvas.ClipTo(area);
+    int h = std::max(1, RowHeight());
+    int first = scrollY_ / h;
+    int last = std::min(ItemCount() - 1, (scrollY_ + area.Height()) / h);
+    for (int row = first; row <= last; ++row) {
+      ListRowDraw draw{canvas, *this, row, RowRect(row), row == selected_, row == focusedRow_ && HasFocus()};
+      if (!customDraw_ || !customDraw_(draw)) DrawRowDefault(draw);
+    }
   }
-  canvas.Restore(state);
   if (HasScrollBar()) {
     Rect bar{area.right, area.top, client.right, client.bottom};
     canvas.FillRect(bar, theme::kScrollTrack);

@@ -121,10 +121,9 @@ void MessageBoxDialog::OnPaint(Canvas& canvas) {
                   kAlignLeft | kAlignVCenter);
   canvas.FrameRect(client, theme::kMenuBorder);
   DrawMessageIcon(canvas, icon_, iconRect_, font);
-  Canvas::State state = canvas.Save();
+  CanvasStateSaver saved(canvas);
   canvas.ClipTo(textRect_);
   canvas.DrawTextWrapped(font, text_, textRect_, theme::kWindowText);
-  canvas.Restore(state);
 }
 
 void DrawMessageIcon(Canvas& canvas, MessageIcon icon, const Rect& rect, const Font& font) {

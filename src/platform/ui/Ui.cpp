@@ -198,7 +198,7 @@ void Ui::RunDueTimers() {
 // --- rendering ---------------------------------------------------------------
 
 void Ui::PaintTree(Window* window, Canvas& canvas) {
-  Canvas::State state = canvas.Save();
+  CanvasStateSaver saved(canvas);
   canvas.ClipTo(window->WindowRect());
   canvas.Translate(window->WindowRect().left, window->WindowRect().top);
   if (!canvas.ClipRect().IsEmpty()) {
@@ -207,13 +207,12 @@ void Ui::PaintTree(Window* window, Canvas& canvas) {
       if (child->IsVisible()) PaintTree(child, canvas);
     }
   }
-  canvas.Restore(state);
 }
 
 const Canvas& Ui::RenderScreen() {
   if (!dirty_) return screen_;
   dirty_ = false;
-  screen_.Restore(Canvas::State{Point{}, Rect{0, 0, screen_.Width(), screen_.Height()}});
+  screen_.ResetState();
   screen_.FillRect(Rect{0, 0, screen_.Width(), screen_.Height()}, theme::kDesktop);
   Window* active = FrameOwner();
   for (Window* window : topLevels_) {

@@ -15,8 +15,8 @@ CDownloadManager::CDownloadManager(CTarvoApp& app, std::vector<DownloadEntry> en
 bool CDownloadManager::OnInitDialog() {
   ui::MenuBar bar;
   bar.Add(u"下载", kDownloadId);
-  bar.Add(u"返回", ui::kIdCancel);
   SetMenuBar(bar);
+  SetOkButton(true);
   list_.Create(this, ClientRect(), kListId);
   list_.SetShowHeader(false);
   list_.SetFullRowSelect(true);

@@ -13,9 +13,7 @@ CKeyManager::CKeyManager(CTarvoApp& app) : ui::Dialog(app.GetUi(), kCaption), ap
 CKeyManager::~CKeyManager() = default;
 
 bool CKeyManager::OnInitDialog() {
-  ui::MenuBar bar;
-  bar.Add(u"返回", ui::kIdCancel);
-  SetMenuBar(bar);
+  SetOkButton(true);
   if (app_.Keywords.empty())
     LoadKeywordRecords(app_.GetDevice().Files(), app_.SearchRecordPath, app_.Keywords,
                        app_.GetDevice().CodePage());

@@ -237,7 +237,7 @@ TEST(PasteMenu, TapAndHoldOffersPasteAndAPlainTapDoesNot) {
   EXPECT_FALSE(edit.driver.Invoke([&] { return edit.driver.GetUi().TopWindow()->IsPopup(); }));
   edit.driver.TapAndHold(edit.At(20, 15));
   ASSERT_TRUE(edit.driver.WaitFor([&] { return edit.driver.GetUi().TopWindow()->IsPopup(); }));
-  ASSERT_TRUE(edit.driver.PickMenuItem({CMyEdit::kPasteCaption}));
+  ASSERT_TRUE(edit.driver.PickMenuItem({u"粘贴"}));
   ASSERT_TRUE(edit.driver.WaitFor([&] { return edit.control->Text() == u"复制的字"; }));
 }
 

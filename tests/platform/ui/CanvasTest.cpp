@@ -15,16 +15,39 @@ TEST(CanvasDrawing, FillStaysInsideTheClipAndTheSurface) {
   EXPECT_EQ(canvas.ColorAt(1, 1), 0u);
 }
 
-TEST(CanvasDrawing, TranslateMovesDrawingAndRestoreUndoesIt) {
+TEST(CanvasDrawing, TranslateMovesDrawingAndTheSaverUndoesIt) {
   Canvas canvas(10, 10, PixelFormat::Xrgb, 0xFF000000);
-  Canvas::State saved = canvas.Save();
-  canvas.Translate(3, 4);
-  canvas.ClipTo(Rect{0, 0, 2, 2});
-  canvas.FillRect(Rect{0, 0, 5, 5}, Rgb(0, 255, 0));
-  canvas.Restore(saved);
+  {
+    CanvasStateSaver saved(canvas);
+    canvas.Translate(3, 4);
+    canvas.ClipTo(Rect{0, 0, 2, 2});
+    canvas.FillRect(Rect{0, 0, 5, 5}, Rgb(0, 255, 0));
+  }
   EXPECT_EQ(canvas.ColorAt(3, 4), Rgb(0, 255, 0));
   EXPECT_EQ(canvas.ColorAt(4, 5), Rgb(0, 255, 0));
   EXPECT_EQ(canvas.ColorAt(5, 6), 0u);  // clipped to 2x2 at the new origin
+  canvas.FillRect(Rect{0, 0, 1, 1}, Rgb(0, 0, 255));
+  EXPECT_EQ(canvas.ColorAt(0, 0), Rgb(0, 0, 255));
+}
+
+TEST(CanvasDrawing, SaversNestAndResetGoesBackToTheWholeSurface) {
+  Canvas canvas(10, 10, PixelFormat::Xrgb, 0xFF000000);
+  {
+    CanvasStateSaver outer(canvas);
+    canvas.Translate(2, 2);
+    canvas.ClipTo(Rect{0, 0, 6, 6});
+    {
+      CanvasStateSaver inner(canvas);
+      canvas.Translate(1, 1);
+      canvas.ClipTo(Rect{0, 0, 1, 1});
+    }
+    EXPECT_EQ(canvas.ClipRect(), (Rect{0, 0, 6, 6}));  // the outer state again
+    canvas.Translate(5, 5);
+    canvas.ResetState();
+    EXPECT_EQ(canvas.ClipRect(), (Rect{0, 0, 10, 10}));
+    canvas.Translate(4, 4);
+  }
+  EXPECT_EQ(canvas.ClipRect(), (Rect{0, 0, 10, 10}));
   canvas.FillRect(Rect{0, 0, 1, 1}, Rgb(0, 0, 255));
   EXPECT_EQ(canvas.ColorAt(0, 0), Rgb(0, 0, 255));
 }

@@ -72,6 +72,32 @@ bool ScreenDriver::PickMenuItem(const std::vector<WString>& path) {
   return static_cast<bool>(engine_->PickMenu(path));
 }
 
+bool ScreenDriver::TapOkButton() {
+  std::optional<Point> at = Invoke([this]() -> std::optional<Point> {
+    const ui::Rect r = ui_->Frame().OkButtonRect(ui_->FrameOwner());
+    if (r.IsEmpty()) return std::nullopt;
+    return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  });
+  if (!at) return false;
+  Tap(*at);
+  return true;
+}
+
+std::vector<WString> ScreenDriver::SoftKeys() {
+  return Invoke([this] {
+    std::vector<WString> keys;
+    ui::Window* owner = ui_->FrameOwner();
+    ui::MenuBar* bar = owner != nullptr ? owner->GetMenuBar() : nullptr;
+    if (bar == nullptr || !owner->ShowsMenuBar()) return keys;
+    for (const ui::MenuItem& item : bar->Items()) {
+      keys.push_back(item.caption);
+      for (const ui::MenuItem& sub : item.subItems)
+        if (!sub.separator) keys.push_back(item.caption + u"/" + sub.caption);
+    }
+    return keys;
+  });
+}
+
 ui::Window* FindDescendant(ui::Window* root, int id) {
   if (root == nullptr) return nullptr;
   for (ui::Window* child : root->Children()) {

@@ -76,6 +76,11 @@ class ScreenDriver {
   // Follows captions from the open popup menu, or from the active dialog's
   // menu bar when none is open.
   bool PickMenuItem(const std::vector<WString>& path);
+  // Taps the top bar's "ok" button; false when the frame shows none.
+  bool TapOkButton();
+  // The soft keys of the window the frame shows, each a caption, and for a
+  // sub-menu its caption and every item's as "menu/item" (separators left out).
+  std::vector<WString> SoftKeys();
   // Text of the control with this id in the active dialog (searched deeply).
   std::optional<WString> ControlText(int id);
   // Rows of the list with this id in the active dialog, each its sub-items.
