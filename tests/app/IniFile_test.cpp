@@ -74,6 +74,9 @@ TEST_F(IniFileTest, TwoProcessesWritingOneFileLoseNoKeys) {
 
 TEST_F(IniFileTest, TwoThreadsWithTheirOwnPhoneFileSystemsLoseNoKeys) {
   PhoneFileSystem first(dir_.Path()), second(dir_.Path());
+  // The folder exists, as on the phone: two threads that each made it anew
+  // could spell it differently and end up in two host folders.
+  ASSERT_TRUE(first.CreateFolder(u"\\Windows"));
   std::thread other([&] { WriteKeys(second, u"\\Windows\\Tarvo.ini", "second"); });
   WriteKeys(first, u"\\windows\\tarvo.ini", "first");
   other.join();
