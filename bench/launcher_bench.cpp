@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "launcher/CTarvoDlg.h"
 
 namespace {

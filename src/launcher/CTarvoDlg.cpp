@@ -1,7 +1,7 @@
 #include "launcher/CTarvoDlg.h"
 
 #include "launcher/ItemIcon.h"
-#include "launcher/ItemStart.h"
+#include "launcher/items/ItemStart.h"
 #include "launcher/LauncherFrame.h"
 #include "launcher/settings/CPersonalSet.h"
 #include "net/Connection.h"
@@ -268,6 +268,8 @@ bool CTarvoDlg::OnKeyDown(int key) {
     Minimise();
     return true;
   }
+  // The program ends only through "退出": the back key does not quit it.
+  if (key == ui::keys::kEscape) return true;
   return ui::Dialog::OnKeyDown(key);
 }
 

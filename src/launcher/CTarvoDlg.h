@@ -6,7 +6,7 @@
 #include <map>
 #include <optional>
 
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "platform/ui/Dialog.h"
 
 namespace tarvo {

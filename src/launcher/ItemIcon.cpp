@@ -1,6 +1,6 @@
 #include "launcher/ItemIcon.h"
 
-#include "launcher/ItemStart.h"
+#include "launcher/items/ItemStart.h"
 #include "launcher/controls/CSkinButton.h"
 
 namespace tarvo {

@@ -2,7 +2,7 @@
 // Which picture a launcher item's cell shows.
 #include <optional>
 
-#include "launcher/LauncherItem.h"
+#include "launcher/items/LauncherItem.h"
 #include "platform/device/FileAccess.h"
 
 namespace tarvo {

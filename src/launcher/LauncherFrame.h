@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "launcher/GridLayout.h"
-#include "launcher/LauncherItem.h"
+#include "launcher/items/GridLayout.h"
+#include "launcher/items/LauncherItem.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 

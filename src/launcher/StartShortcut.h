@@ -1,7 +1,7 @@
 #pragma once
 // The program's shortcut in the Start menu's Programs folder, with its icon
 // registered for the Start menu.
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "platform/device/StartMenuFolder.h"
 
 namespace tarvo {

@@ -2,7 +2,7 @@
 // What the launcher holds after start-up, as JSON (tarvo --dump-state).
 #include <string>
 
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 
 namespace tarvo {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <sstream>
 
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "launcher/CTarvoDlg.h"
 #include "main/LauncherState.h"
 #include "main/ScriptedRun.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ScreenMetrics.h"
-#include "launcher/GridLayout.h"
+#include "launcher/items/GridLayout.h"
 
 namespace tarvo {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "launcher/LauncherEditor.h"
+#include "launcher/items/LauncherEditor.h"
 #include "platform/device/PhoneFileSystem.h"
 #include "support/TempDir.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "launcher/ItemStart.h"
-#include "launcher/LauncherDocument.h"
+#include "launcher/items/ItemStart.h"
+#include "launcher/items/LauncherDocument.h"
 #include "platform/device/PhoneFileSystem.h"
 #include "support/TempDir.h"
 

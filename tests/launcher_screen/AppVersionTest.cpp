@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "app/UpdateDecision.h"
 #include "main/TarvoOptions.h"
 #include "support/TempDir.h"

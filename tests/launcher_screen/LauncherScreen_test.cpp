@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "launcher/CTarvoDlg.h"
 #include "launcher/StartShortcut.h"
 #include "platform/text/CodePage.h"
@@ -122,6 +122,16 @@ TEST_F(LauncherScreenTest, ExitEndsTheProgramButOnlyMinimisesOnV9) {
   driver_->Tap(Point{148, 240});  // "退出", last of 15 items (third in the fourth row)
   EXPECT_TRUE(driver_->WaitFor([this] { return finished_; }));
   EXPECT_EQ(result_, ui::kIdOk);
+}
+
+TEST_F(LauncherScreenTest, TheBackKeyDoesNotQuitTheProgram) {
+  Launch();
+  ASSERT_TRUE(WaitForLauncher());
+  driver_->Key(ui::keys::kEscape);
+  driver_->Key(ui::keys::kReturn);
+  ASSERT_TRUE(driver_->Sync());
+  EXPECT_FALSE(driver_->Invoke([this] { return finished_; }));
+  EXPECT_TRUE(driver_->Invoke([this] { return launcher_ != nullptr && launcher_->IsVisible(); }));
 }
 
 TEST_F(LauncherScreenTest, ExitOnV9Minimises) {

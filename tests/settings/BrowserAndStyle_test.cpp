@@ -1,4 +1,4 @@
-#include "launcher/OpenUrl.h"
+#include "launcher/controls/OpenUrl.h"
 #include "launcher/controls/PageButtons.h"
 #include "launcher/settings/CButtonStyleSet.h"
 #include "launcher/settings/CIESet.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "launcher/CTarvoDlg.h"
 #include "platform/text/Utf8.h"
 #include "platform/ui/ListView.h"

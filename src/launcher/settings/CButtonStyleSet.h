@@ -3,7 +3,7 @@
 // asks, then stores the style for the paging screens.
 #include <memory>
 
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListView.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The browser setting: the path of the browser that web addresses open in,
 // with buttons to find it, try it and save it.
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "launcher/controls/CSkinButton.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Edit.h"

@@ -2,7 +2,7 @@
 // The item editor: the launcher items as a list, with move up, move down,
 // add, delete and restore-defaults buttons along the bottom, and a menu to
 // change the background picture or switch templates.
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "launcher/controls/CSkinButton.h"
 #include "platform/device/StartMenuFolder.h"
 #include "platform/ui/Dialog.h"

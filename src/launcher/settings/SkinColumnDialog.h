@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "launcher/controls/CSkinButton.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Ui.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Switching the launcher between the normal (0) and the office (1) set of
 // items, with the user's confirmation.
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 
 namespace tarvo {
 

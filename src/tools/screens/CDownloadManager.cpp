@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "launcher/OpenUrl.h"
+#include "launcher/controls/OpenUrl.h"
 #include "launcher/controls/RowStyle.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Ui.h"

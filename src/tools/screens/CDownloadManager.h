@@ -3,7 +3,7 @@
 // selected piece's address to the browser.
 #include <vector>
 
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListView.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The keyword manager: the shared search-keyword list, one row each, with
 // "删除" (the selected keyword) and "清空" (all of them).
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 #include "launcher/controls/CSkinButton.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListView.h"

@@ -1,9 +1,9 @@
-#include "launcher/LauncherEditor.h"
+#include "launcher/items/LauncherEditor.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "launcher/ItemStart.h"
+#include "launcher/items/ItemStart.h"
 
 namespace tarvo {
 

@@ -1,4 +1,4 @@
-#include "launcher/GridLayout.h"
+#include "launcher/items/GridLayout.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 // by position, and saves the file at once.
 #include <vector>
 
-#include "launcher/LauncherDocument.h"
+#include "launcher/items/LauncherDocument.h"
 
 namespace tarvo {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/XmlListFile.h"
-#include "launcher/LauncherDefaults.h"
-#include "launcher/LauncherItem.h"
+#include "launcher/items/LauncherDefaults.h"
+#include "launcher/items/LauncherItem.h"
 
 namespace tarvo {
 

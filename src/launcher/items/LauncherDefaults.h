@@ -3,7 +3,7 @@
 // (style 0) and the office template (style 1).
 #include <vector>
 
-#include "launcher/LauncherItem.h"
+#include "launcher/items/LauncherItem.h"
 #include "platform/device/FileAccess.h"
 
 namespace tarvo {

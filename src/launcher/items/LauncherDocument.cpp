@@ -1,4 +1,4 @@
-#include "launcher/LauncherDocument.h"
+#include "launcher/items/LauncherDocument.h"
 
 #include <tinyxml.h>
 

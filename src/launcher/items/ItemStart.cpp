@@ -1,4 +1,4 @@
-#include "launcher/ItemStart.h"
+#include "launcher/items/ItemStart.h"
 
 namespace tarvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 
 #include "platform/device/DebugOutput.h"
 #include "platform/text/CodePage.h"

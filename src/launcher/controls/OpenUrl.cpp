@@ -1,4 +1,4 @@
-#include "launcher/OpenUrl.h"
+#include "launcher/controls/OpenUrl.h"
 
 #include <array>
 

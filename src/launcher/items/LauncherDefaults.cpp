@@ -1,4 +1,4 @@
-#include "launcher/LauncherDefaults.h"
+#include "launcher/items/LauncherDefaults.h"
 
 namespace tarvo {
 namespace {

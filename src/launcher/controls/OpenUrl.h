@@ -3,7 +3,7 @@
 // in UC when it is installed, else through the shell's default handler.
 #include <functional>
 
-#include "app/TarvoApp.h"
+#include "app/shell/TarvoApp.h"
 
 namespace tarvo {
 

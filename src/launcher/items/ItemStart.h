@@ -1,7 +1,7 @@
 #pragma once
 // How an item is started: a phone program with its arguments, a document
 // through the shell, or one of the built-in tools by its title.
-#include "launcher/LauncherItem.h"
+#include "launcher/items/LauncherItem.h"
 
 namespace tarvo {
 
