@@ -33,8 +33,8 @@ void BM_ParseTickerMessages_100(benchmark::State& state) {
 BENCHMARK(BM_ParseTickerMessages_100);
 
 void BM_DesBlock(benchmark::State& state) {
-  tarvo::net::Des des({0x13, 0x34, 0x57, 0x79, 0x9B, 0xBC, 0xDF, 0xF1});
-  tarvo::net::DesBlock block{1, 2, 3, 4, 5, 6, 7, 8};
+  tarvo::Des des({0x13, 0x34, 0x57, 0x79, 0x9B, 0xBC, 0xDF, 0xF1});
+  tarvo::DesBlock block{1, 2, 3, 4, 5, 6, 7, 8};
   for (auto _ : state) {
     block = des.Encrypt(block);
     benchmark::DoNotOptimize(block);
@@ -45,7 +45,7 @@ BENCHMARK(BM_DesBlock);
 
 void BM_EncipherPassword(benchmark::State& state) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(tarvo::net::Encipher(u"pass1234", u"QUJDREVGR0gxMjM0NTY3OHh5"));
+    benchmark::DoNotOptimize(tarvo::Encipher(u"pass1234", u"QUJDREVGR0gxMjM0NTY3OHh5"));
   }
 }
 BENCHMARK(BM_EncipherPassword);

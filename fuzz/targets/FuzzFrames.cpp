@@ -10,7 +10,7 @@
 namespace {
 
 // Hands out the input in pieces whose sizes come from the input itself.
-class MemoryStream : public tarvo::net::ByteStream {
+class MemoryStream : public tarvo::ByteStream {
  public:
   explicit MemoryStream(std::string_view bytes) : bytes_(bytes) {}
   std::ptrdiff_t Send(const uint8_t*, size_t size) override { return static_cast<std::ptrdiff_t>(size); }
@@ -29,7 +29,7 @@ class MemoryStream : public tarvo::net::ByteStream {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using namespace tarvo::net;
+  using namespace tarvo;
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
   if (auto frame = DecodeFrame(bytes)) {
     GetField(frame->text, u"RESULT");

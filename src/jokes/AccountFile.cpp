@@ -43,11 +43,11 @@ std::string FormatAccounts(const std::vector<Account>& accounts, std::string_vie
 }
 
 WString StoredPasswordFor(WStringView name, WStringView password, std::string_view codePage) {
-  return net::Encipher(password, net::RepeatToLength(name, kAccountKeyLength), codePage);
+  return Encipher(password, RepeatToLength(name, kAccountKeyLength), codePage);
 }
 
 WString PasswordFromStored(WStringView name, WStringView stored, std::string_view codePage) {
-  return net::Decipher(stored, net::RepeatToLength(name, kAccountKeyLength), codePage);
+  return Decipher(stored, RepeatToLength(name, kAccountKeyLength), codePage);
 }
 
 AccountFile::AccountFile(FileAccess& files, WString path, std::string codePage)

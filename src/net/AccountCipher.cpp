@@ -6,7 +6,7 @@
 #include "platform/text/Utf16Be.h"
 #include "platform/text/Utf8.h"
 
-namespace tarvo::net {
+namespace tarvo {
 namespace {
 
 constexpr size_t kBlock = 8;
@@ -74,4 +74,4 @@ WString RepeatToLength(WStringView text, size_t n) {
   return out;
 }
 
-}  // namespace tarvo::net
+}  // namespace tarvo

@@ -8,7 +8,7 @@
 
 #include "platform/text/WString.h"
 
-namespace tarvo::net {
+namespace tarvo {
 
 // The key text in the code page, Base64-decoded; decoded bytes 8 to 15 are
 // the DES key. nullopt when the key text decodes to fewer than 16 bytes.
@@ -28,4 +28,4 @@ WString Decipher(WStringView cipher, WStringView keyText, std::string_view codeP
 // first (n mod length) characters; empty for an empty text.
 WString RepeatToLength(WStringView text, size_t n);
 
-}  // namespace tarvo::net
+}  // namespace tarvo

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace tarvo::net {
+namespace tarvo {
 namespace {
 
 constexpr char kAlphabet[] =
@@ -61,4 +61,4 @@ std::string Base64Decode(std::string_view text) {
   return out;
 }
 
-}  // namespace tarvo::net
+}  // namespace tarvo

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace tarvo::net {
+namespace tarvo {
 
 // No line breaks in the output.
 std::string Base64Encode(std::string_view bytes);
@@ -12,4 +12,4 @@ std::string Base64Encode(std::string_view bytes);
 // alphabet counts as value 0. Bits that do not fill a whole byte are dropped.
 std::string Base64Decode(std::string_view text);
 
-}  // namespace tarvo::net
+}  // namespace tarvo

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace tarvo::net {
+namespace tarvo {
 
 class ByteStream {
  public:
@@ -22,4 +22,4 @@ class ByteStream {
   virtual std::ptrdiff_t Receive(uint8_t* buffer, size_t size, std::chrono::milliseconds wait) = 0;
 };
 
-}  // namespace tarvo::net
+}  // namespace tarvo

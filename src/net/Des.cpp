@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace tarvo::net {
+namespace tarvo {
 namespace {
 
 // Tables as published: positions count from 1 at the most significant bit.
@@ -138,4 +138,4 @@ uint64_t Des::Crypt(uint64_t block, bool decrypt) const {
 DesBlock Des::Encrypt(const DesBlock& block) const { return Store(Crypt(Load(block), false)); }
 DesBlock Des::Decrypt(const DesBlock& block) const { return Store(Crypt(Load(block), true)); }
 
-}  // namespace tarvo::net
+}  // namespace tarvo

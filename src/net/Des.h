@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-namespace tarvo::net {
+namespace tarvo {
 
 using DesBlock = std::array<uint8_t, 8>;
 
@@ -21,4 +21,4 @@ class Des {
   std::array<uint64_t, 16> subkeys_{};  // 48 bits each, right-aligned
 };
 
-}  // namespace tarvo::net
+}  // namespace tarvo

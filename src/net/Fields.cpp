@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
-namespace tarvo::net {
+namespace tarvo {
 namespace {
 
 WString Join(std::initializer_list<std::pair<WStringView, WStringView>> fields) {
@@ -72,4 +72,4 @@ std::optional<int> GetIntField(WStringView text, WStringView key) {
   return static_cast<int>(number);
 }
 
-}  // namespace tarvo::net
+}  // namespace tarvo

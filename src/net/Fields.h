@@ -5,7 +5,7 @@
 #include "app/AppVersion.h"
 #include "platform/text/WString.h"
 
-namespace tarvo::net {
+namespace tarvo {
 
 // The program version the hello announces.
 inline constexpr const auto& kProtocolVersion = kAppVersion;
@@ -33,4 +33,4 @@ std::optional<WString> GetField(WStringView text, WStringView key);
 // field is absent, is not a number or leaves the 32-bit range.
 std::optional<int> GetIntField(WStringView text, WStringView key);
 
-}  // namespace tarvo::net
+}  // namespace tarvo

@@ -4,7 +4,7 @@
 
 #include "platform/text/Utf16Be.h"
 
-namespace tarvo::net {
+namespace tarvo {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -119,4 +119,4 @@ std::optional<WString> ReceiveUploadReply(ByteStream& stream, std::chrono::milli
       std::string_view(reinterpret_cast<const char*>(buffer), static_cast<size_t>(got)));
 }
 
-}  // namespace tarvo::net
+}  // namespace tarvo

@@ -10,7 +10,7 @@
 #include "net/ByteStream.h"
 #include "platform/text/WString.h"
 
-namespace tarvo::net {
+namespace tarvo {
 
 inline constexpr uint8_t kFrameHello = 2;
 inline constexpr uint8_t kFrameLogin = 3;
@@ -65,4 +65,4 @@ ReceivedFrame ReceiveFrame(ByteStream& stream, const ReceiveOptions& options = {
 // wait, decoded from the bytes received only; nullopt when nothing came.
 std::optional<WString> ReceiveUploadReply(ByteStream& stream, std::chrono::milliseconds wait);
 
-}  // namespace tarvo::net
+}  // namespace tarvo

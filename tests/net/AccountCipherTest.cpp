@@ -5,7 +5,7 @@
 #include "net/Base64.h"
 #include "platform/text/Utf8.h"
 
-namespace tarvo::net {
+namespace tarvo {
 namespace {
 
 // 24 Base64 characters: 18 bytes, so bytes 8 to 15 exist.
@@ -96,4 +96,4 @@ TEST(SavedPasswordKey, NameRepeatedToThirtyTwoIsAUsableKey) {
 }
 
 }  // namespace
-}  // namespace tarvo::net
+}  // namespace tarvo

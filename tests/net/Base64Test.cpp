@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace tarvo::net {
+namespace tarvo {
 namespace {
 
 TEST(Base64Encode, PadsTheLastGroup) {
@@ -42,4 +42,4 @@ TEST(Base64RoundTrip, EveryByteValueSurvives) {
 }
 
 }  // namespace
-}  // namespace tarvo::net
+}  // namespace tarvo

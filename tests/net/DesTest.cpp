@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace tarvo::net {
+namespace tarvo {
 namespace {
 
 DesBlock Hex(const std::string& text) {
@@ -48,4 +48,4 @@ TEST(DesKeyBits, ParityBitsDoNotChangeTheResult) {
 }
 
 }  // namespace
-}  // namespace tarvo::net
+}  // namespace tarvo

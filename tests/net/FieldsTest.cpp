@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace tarvo::net {
+namespace tarvo {
 namespace {
 
 TEST(BuildMessages, FieldsInProtocolOrder) {
@@ -52,4 +52,4 @@ TEST(GetIntField, OnlyDecimalNumbersCount) {
 }
 
 }  // namespace
-}  // namespace tarvo::net
+}  // namespace tarvo

@@ -7,7 +7,7 @@
 
 #include "SocketPairStream.h"
 
-namespace tarvo::net {
+namespace tarvo {
 namespace {
 
 using namespace std::chrono_literals;
@@ -204,4 +204,4 @@ TEST(ReceiveUploadReply, NothingWhenTheServerCloses) {
 }
 
 }  // namespace
-}  // namespace tarvo::net
+}  // namespace tarvo

@@ -11,7 +11,7 @@
 
 namespace tarvo::testing {
 
-class SocketEnd : public net::ByteStream {
+class SocketEnd : public ByteStream {
  public:
   explicit SocketEnd(int fd) : fd_(fd) {}
   ~SocketEnd() override { Close(); }

@@ -56,7 +56,7 @@ int PrintMessage(ProbeContext& context, const std::optional<WString>& message) {
 
 int Unframe(ProbeContext& context, const std::string& hex) {
   auto bytes = FromHex(hex);
-  auto frame = bytes ? net::DecodeFrame(*bytes) : std::nullopt;
+  auto frame = bytes ? DecodeFrame(*bytes) : std::nullopt;
   if (!frame) {
     context.err << "tarvo-probe: not a whole frame (bad hex, odd or too large a length, or "
                    "fewer bytes than declared)\n";
@@ -74,23 +74,23 @@ int RunAccount(ProbeContext& context) {
   const std::string& verb = args[0];
   WString first = Arg(args[1]), second = Arg(args[2]);
   if (verb == "encipher") {
-    context.out << Utf8(net::Encipher(first, second, context.codePage)) << "\n";
+    context.out << Utf8(Encipher(first, second, context.codePage)) << "\n";
     return kExitOk;
   }
   if (verb == "decipher") {
-    context.out << Utf8(net::Decipher(first, second, context.codePage)) << "\n";
+    context.out << Utf8(Decipher(first, second, context.codePage)) << "\n";
     return kExitOk;
   }
   if (verb == "repeat") {
     auto n = ParseInteger(args[2]);
     if (!n || *n < 0 || *n > kMaxRepeat) return Usage(context, kUsage);
-    context.out << Utf8(net::RepeatToLength(first, static_cast<size_t>(*n))) << "\n";
+    context.out << Utf8(RepeatToLength(first, static_cast<size_t>(*n))) << "\n";
     return kExitOk;
   }
   if (verb == "frame") {
     auto type = ParseInteger(args[1]);
     if (!type || *type < 0 || *type > 255) return Usage(context, kUsage);
-    auto bytes = net::EncodeFrame(static_cast<uint8_t>(*type), second);
+    auto bytes = EncodeFrame(static_cast<uint8_t>(*type), second);
     if (!bytes) {
       context.err << "tarvo-probe: text too long for a frame\n";
       return kExitUsage;
@@ -99,7 +99,7 @@ int RunAccount(ProbeContext& context) {
     return kExitOk;
   }
   if (verb == "field") {
-    auto value = net::GetField(first, second);
+    auto value = GetField(first, second);
     if (!value) return kExitAbsent;
     context.out << Utf8(*value) << "\n";
     return kExitOk;
