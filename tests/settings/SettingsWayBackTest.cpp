@@ -1,7 +1,11 @@
+// The way back from the settings and tool screens: the top bar's ok, Escape,
+// and Enter that ends nothing; the soft keys hold only each screen's commands.
 #include "launcher/settings/CButtonStyleSet.h"
 #include "launcher/settings/CIESet.h"
 #include "launcher/settings/CMainMenuSet.h"
 #include "settings/WayBackFixture.h"
+#include "tools/screens/CDownloadManager.h"
+#include "tools/screens/CKeyManager.h"
 
 namespace tarvo::testing {
 namespace {
@@ -19,6 +23,10 @@ const SettingsScreen kScreens[] = {
     {"ButtonStyle", u"按钮风格", [](CTarvoApp& app) { return CButtonStyleSet(app).DoModal(); }, {}},
     {"ItemEditor", u"主界面设置", [](CTarvoApp& app) { return CMainMenuSet(app).DoModal(); },
      {u"更换背景", u"菜单", u"菜单/普通模式", u"菜单/办公模式"}},
+    {"KeywordManager", u"关键词管理", [](CTarvoApp& app) { return CKeyManager(app).DoModal(); }, {}},
+    {"DownloadManager", u"下载管理",
+     [](CTarvoApp& app) { return CDownloadManager(app, {{u"第1段", u"http://127.0.0.1:1/1.flv"}}).DoModal(); },
+     {u"下载"}},
 };
 
 class SettingsWayBack : public WayBackFixture, public ::testing::WithParamInterface<SettingsScreen> {
