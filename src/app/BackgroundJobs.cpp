@@ -48,7 +48,7 @@ bool BackgroundJobs::StopAll(std::chrono::milliseconds bound) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (worker->Join(std::max(left, std::chrono::milliseconds(0)))) continue;
     allEnded = false;
-    worker.release();  // still running: joining would hang the exit
+    worker->Abandon();  // still running: joining would hang the exit
   }
   return allEnded;
 }

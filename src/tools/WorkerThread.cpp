@@ -1,7 +1,5 @@
 #include "tools/WorkerThread.h"
 
-#include <memory>
-
 namespace tarvo {
 
 WorkerThread::~WorkerThread() {
@@ -10,31 +8,42 @@ WorkerThread::~WorkerThread() {
 }
 
 bool WorkerThread::Start(Body body) {
-  if (running_) return false;
+  if (IsRunning()) return false;
   if (thread_.joinable()) thread_.join();  // the previous job has ended
-  stop_.Reset();
-  running_ = true;
+  state_ = std::make_shared<State>();
+  state_->running = true;
   // Counted from here, so that an idle check right after Start sees the job.
   auto busy = std::make_shared<WorkTracker::Busy>(tracker_);
-  thread_ = std::thread([this, busy, body = std::move(body)]() mutable {
-    body(stop_);
-    std::lock_guard<std::mutex> guard(mutex_);
-    running_ = false;
+  thread_ = std::thread([state = state_, busy, body = std::move(body)]() mutable {
+    body(state->stop);
+    body = nullptr;
+    std::lock_guard<std::mutex> guard(state->mutex);
+    state->running = false;
     busy.reset();
-    ended_.notify_all();
+    state->ended.notify_all();
   });
   return true;
 }
 
+void WorkerThread::RequestStop() {
+  if (state_) state_->stop.Request();
+}
+
 bool WorkerThread::WaitFor(std::chrono::milliseconds timeout) {
-  std::unique_lock<std::mutex> lock(mutex_);
-  return ended_.wait_for(lock, timeout, [this] { return !running_.load(); });
+  if (!state_) return true;
+  std::unique_lock<std::mutex> lock(state_->mutex);
+  return state_->ended.wait_for(lock, timeout, [this] { return !state_->running.load(); });
 }
 
 bool WorkerThread::Join(std::chrono::milliseconds timeout) {
   if (!WaitFor(timeout)) return false;
   if (thread_.joinable()) thread_.join();
   return true;
+}
+
+void WorkerThread::Abandon() {
+  RequestStop();
+  if (thread_.joinable()) thread_.detach();
 }
 
 }  // namespace tarvo

@@ -80,16 +80,17 @@ bool BackgroundAction::Start(Work work, Cursor cursor) {
     Context context(run);
     work(context);
     work = nullptr;  // what the work captured goes before the run counts as ended
-    // Posted after every post of the work, so it runs after them.
-    run->ui->PostTask([run] {
-      run->endDelivered = true;
-      run->ReleaseCursor();
-    });
     {
       std::lock_guard<std::mutex> guard(run->mutex);
       run->workDone = true;
     }
     run->ended.notify_all();
+    // Posted after every post of the work, so it runs after them; and before
+    // the run stops counting as busy, so that idleness also waits for it.
+    run->ui->PostTask([run] {
+      run->endDelivered = true;
+      run->ReleaseCursor();
+    });
     run->busy.reset();
   });
   threads_.push_back(std::move(thread));

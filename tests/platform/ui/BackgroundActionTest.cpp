@@ -43,7 +43,7 @@ TEST_F(BackgroundActionTest, DeliversEveryPostInOrderOnTheUiThread) {
   bool allOnUi = true;
   ASSERT_TRUE(action.Start([&allOnUi, &seen, uiThread](BackgroundAction::Context& context) {
     for (int i = 1; i <= 3; ++i) {
-      context.Post([&, i] {
+      context.Post([&allOnUi, &seen, uiThread, i] {
         allOnUi = allOnUi && std::this_thread::get_id() == uiThread;
         seen.push_back(i);
       });
