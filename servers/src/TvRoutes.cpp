@@ -72,7 +72,8 @@ std::string TvClip(int number) {
 std::optional<Answer> TvAnswer(const std::string& dataDir, const std::string& base, const std::string& path) {
   if (path == "/tarvo/tvlist.txt") {
     const auto channels = ReadFile(dataDir + "/tv/channels.txt");
-    if (!channels) return ErrorPage(404);
+    // Without a channel file the content folder's own tvlist.txt (if any) answers.
+    if (!channels) return std::nullopt;
     return Answer{200, "text/plain", ToCodePage(FromUtf8(TvListText(*channels, base)), "GBK")};
   }
   if (auto number = ClipNumber(path)) return Answer{200, "application/octet-stream", TvClip(*number)};

@@ -2,7 +2,8 @@
 // The net TV stand-ins:
 //   /tarvo/tvlist.txt  the recommended list, GBK records "#name\r\naddress\r\n"
 //                      made from DATA/tv/channels.txt; addresses that are
-//                      paths get the base URL the request came to
+//                      paths get the base URL the request came to (without
+//                      that file, content/tarvo/tvlist.txt answers as any file)
 //   /tv/N.y4m          a clip of a few seconds, 160x120 YUV4MPEG2, made on request
 #include <optional>
 #include <string>
