@@ -20,16 +20,16 @@ CRecommendTV::CRecommendTV(CTarvoApp& app)
     : ui::Dialog(app.GetUi(), kCaption),
       app_(app),
       myTvFile_(app.GetDevice().Files(), app.ProgramDir + u"temp\\" + kTvListFileName),
-      player_(app.GetDevice()),
-      fetch_(*this) {}
+      player_(app.GetDevice()) {}
 
 CRecommendTV::~CRecommendTV() {
   StopListening();
-  fetch_.StopAndJoin(kStopBound);
+  if (fetch_) fetch_->StopAndJoin(kStopBound);
 }
 
 bool CRecommendTV::OnInitDialog() {
   ui::Ui& ui = GetUi();
+  fetch_ = std::make_unique<ui::BackgroundAction>(*this);
   SetOkButton(true);
   ui::MenuBar bar;
   bar.AddPopup(u"选项", ui::Menu()
@@ -89,13 +89,13 @@ void CRecommendTV::Tell(WStringView text) { ui::MessageBox(this, text, u"Tarvo",
 // Only values go to the worker; the result comes back through a post that
 // finds the screen by its handle.
 void CRecommendTV::StartFetch() {
-  if (fetch_.IsRunning()) return;
+  if (Fetching()) return;
   const WString server = FromUtf8(app_.GetDevice().Profile().Server("ContentServer"));
   const HttpFetchTimeouts timeouts = HttpFetchTimeouts::ForDevice(app_.GetDevice().Profile());
   const std::string codePage = app_.GetDevice().CodePage();
   ui::Ui* ui = &GetUi();
   const ui::WindowHandle handle = Handle();
-  fetch_.Start(
+  fetch_->Start(
       [server, timeouts, codePage, ui, handle](ui::BackgroundAction::Context& context) {
         TvFetchResult result = FetchRecommendedTv(server, timeouts, codePage, context.StopFlag());
         if (context.StopRequested()) return;
@@ -108,7 +108,7 @@ void CRecommendTV::StartFetch() {
 }
 
 void CRecommendTV::TakeFetchResult(int generation, TvFetchResult result) {
-  if (generation != fetch_.Generation() || result.outcome == TvFetchOutcome::kStopped) return;
+  if (generation != fetch_->Generation() || result.outcome == TvFetchOutcome::kStopped) return;
   if (result.outcome == TvFetchOutcome::kOk || result.outcome == TvFetchOutcome::kEmpty) {
     // A result replaces the list: a second fetch never adds its rows twice.
     recommended_ = std::move(result.channels);
@@ -156,7 +156,7 @@ void CRecommendTV::Refresh() {
     if (!IsCreated()) return;
   }
   // The running fetch ends first, so nothing writes the list while it is emptied.
-  fetch_.StopAndJoin(kStopBound);
+  fetch_->StopAndJoin(kStopBound);
   recommended_.clear();
   FillRows();
   DialogPrompts prompts(this);
@@ -176,7 +176,7 @@ intptr_t CRecommendTV::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lP
   if (message == connectionMessage_ && connectionMessage_ != 0) {
     if (static_cast<uint32_t>(wParam) == kConnectionStatusConnected) {
       auto type = GetConnectionType(app_.GetDevice().Connections());
-      if (type && *type != kVoiceConnection && GetUi().ActiveWindow() == this && !fetch_.IsRunning()) StartFetch();
+      if (type && *type != kVoiceConnection && GetUi().ActiveWindow() == this && !Fetching()) StartFetch();
     }
   }
   return ui::Dialog::OnMessage(message, wParam, lParam);
@@ -192,7 +192,7 @@ void CRecommendTV::StopListening() {
 
 void CRecommendTV::Close(int code) {
   StopListening();
-  fetch_.StopAndJoin(kStopBound);
+  if (fetch_) fetch_->StopAndJoin(kStopBound);
   EndDialog(code);
 }
 

@@ -3,6 +3,7 @@
 // from the content server; a tap plays the channel. Its menu shows help,
 // fetches the recommended list again and opens the my-TV editor. A new
 // data connection fetches again while the screen is in front.
+#include <memory>
 #include <vector>
 
 #include "app/TarvoApp.h"
@@ -37,7 +38,7 @@ class CRecommendTV : public ui::Dialog {
 
   const std::vector<TvChannel>& MyTv() const { return myTv_; }
   const std::vector<TvChannel>& Recommended() const { return recommended_; }
-  bool Fetching() const { return fetch_.IsRunning(); }
+  bool Fetching() const { return fetch_ && fetch_->IsRunning(); }
   const TvPlayer& Player() const { return player_; }
 
   // Plays row r: my TV first, then the recommended channels.
@@ -73,7 +74,8 @@ class CRecommendTV : public ui::Dialog {
   uint32_t connectionMessage_ = 0;
   int connectionListener_ = 0;
   bool landscape_ = false;
-  ui::BackgroundAction fetch_;
+  // Made with the window, whose existence gates the fetch's posts.
+  std::unique_ptr<ui::BackgroundAction> fetch_;
 };
 
 }  // namespace tarvo
