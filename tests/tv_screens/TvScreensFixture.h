@@ -6,6 +6,7 @@
 #include "StandInServers.h"
 #include "main/NetTvAndSiteTools.h"
 #include "platform/text/CodePage.h"
+#include "platform/ui/Edit.h"
 #include "settings/SettingsFixture.h"
 
 namespace tarvo::testing {
