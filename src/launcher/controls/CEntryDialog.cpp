@@ -32,6 +32,7 @@ bool CEntryDialog::OnInitDialog() {
   buttons_ = CreateSkinButtons(this, {u"保存", u"取消"}, std::vector<int>{kSaveId, kCancelId}, look_.imaging,
                                look_.programDir, kNormalBitmap, kPressedBitmap);
   PlaceControls();
+  nameEdit_.SetFocus();  // ready for typing, the input panel up
   return true;
 }
 

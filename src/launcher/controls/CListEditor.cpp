@@ -28,6 +28,7 @@ bool CListEditor::OnInitDialog() {
                                look_.programDir, kNormalBitmap, kPressedBitmap);
   PlaceControls();
   FillRows();
+  if (list_.ItemCount() > 0) list_.EnsureVisible(0);  // filling scrolled to the last row
   return true;
 }
 
