@@ -15,6 +15,7 @@
 #include "RequestLog.h"
 #include "StopSignal.h"
 #include "TestRoutes.h"
+#include "TvRoutes.h"
 
 namespace tarvo::servers {
 namespace {
@@ -71,6 +72,7 @@ struct StandInServers::Impl {
       fault = faults.Take(path);
     }
     auto test = options.faults ? TestAnswer(Logged(request), path, query) : std::nullopt;
+    if (!test) test = TvAnswer(options.dataDir, "http://" + request.get_header_value("Host"), path);
     Deliver(test ? *test : ContentAnswer(options.dataDir + "/content", path, query), fault, response, stop);
   }
 };

@@ -13,6 +13,10 @@ struct ScreenMetrics {
   int TextHeight = 18;
   int CharWidth = 18;
   int SixCharWidth = 108;
+  // The narrowest grid cell of the site directory: 5 x CharWidth.
+  int MinCellWidth = 90;
+  // The first column of two-column lists: SixCharWidth.
+  int FirstColumnWidth = 108;
   int ButtonWidth = 45;
   int ButtonHeight = 24;
   int ScrollBarWidth = 13;

@@ -198,6 +198,45 @@ bool XmlListFile::Modify(WStringView oldText, WStringView name, WStringView text
   return true;
 }
 
+bool XmlListFile::ModifyNth(WStringView oldName, WStringView oldText, size_t nth, WStringView name,
+                            WStringView text) {
+  TiXmlElement* root = Root();
+  if (!root) return false;
+  for (TiXmlElement* element = root->FirstChildElement(); element; element = element->NextSiblingElement()) {
+    const TiXmlAttribute* first = element->FirstAttribute();
+    const WString elementName = first ? FromUtf8(first->Value()) : WString();
+    if (elementName != oldName || TextOf(*element) != oldText) continue;
+    if (nth-- > 0) continue;
+    if (TiXmlAttribute* attribute = element->FirstAttribute()) {
+      attribute->SetValue(ToUtf8(name).c_str());
+    } else {
+      element->SetAttribute(ToUtf8(kXmlListNameAttribute).c_str(), ToUtf8(name).c_str());
+    }
+    SetText(*element, ToUtf8(text));
+    return true;
+  }
+  return false;
+}
+
+XmlListEntry XmlListFile::AsReadBack(WStringView name, WStringView text) {
+  TiXmlDocument written;
+  written.InsertEndChild(TiXmlDeclaration("1.0", "UTF-8", ""));
+  TiXmlElement element(ToUtf8(kXmlListEntry).c_str());
+  element.SetAttribute(ToUtf8(kXmlListNameAttribute).c_str(), ToUtf8(name).c_str());
+  element.InsertEndChild(TiXmlText(ToUtf8(text).c_str()));
+  written.InsertEndChild(element);
+  TiXmlPrinter printer;
+  written.Accept(&printer);
+  std::string bytes = NormalizeLineEnds(printer.CStr());
+  bytes.append(kReadPastPadding, '\0');
+  TiXmlDocument read;
+  read.Parse(bytes.c_str(), nullptr, TIXML_ENCODING_UTF8);
+  const TiXmlElement* back = read.RootElement();
+  if (read.Error() || back == nullptr) return {WString(name), WString(text)};
+  const TiXmlAttribute* first = back->FirstAttribute();
+  return {first ? FromUtf8(first->Value()) : WString(), TextOf(*back)};
+}
+
 bool XmlListFile::Remove(WStringView text) {
   TiXmlElement* element = FindByText(text);
   return element && Root()->RemoveChild(element);

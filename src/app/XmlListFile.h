@@ -67,9 +67,15 @@ class XmlListFile {
   // nothing to move past); the document is unchanged then.
   void Append(WStringView name, WStringView text);
   bool Modify(WStringView oldText, WStringView name, WStringView text);
+  // The same on the element that is the nth (from 0) with this name and text.
+  bool ModifyNth(WStringView oldName, WStringView oldText, size_t nth, WStringView name, WStringView text);
   bool Remove(WStringView text);
   bool MoveUp(WStringView text);
   bool MoveDown(WStringView text);
+
+  // A name and text as an entry written to a file reads them back: the
+  // reader condenses blanks, so what is kept in a list must be this.
+  static XmlListEntry AsReadBack(WStringView name, WStringView text);
 
   // The document as the file holds it.
   std::string Serialize() const;

@@ -86,6 +86,8 @@ bool CTarvoDlg::OnInitDialog() {
   }
   metrics.CharWidth = ui.NormalFont().CharWidth(U'恒');
   metrics.SixCharWidth = metrics.CharWidth * 6;
+  metrics.MinCellWidth = metrics.CharWidth * 5;
+  metrics.FirstColumnWidth = metrics.SixCharWidth;
   versionText_ = u"Tarvo V" + app_.AppVersion;
   stripWidth_ = (metrics.ResolutionClass == 3 || metrics.ResolutionClass == 4 ||
                  metrics.ResolutionClass == 7) ? 10 : 6;

@@ -10,6 +10,7 @@
 #include "app/shell/TarvoApp.h"
 #include "launcher/CTarvoDlg.h"
 #include "main/LauncherState.h"
+#include "main/NetTvAndSiteTools.h"
 #include "main/ScriptedRun.h"
 #include "main/TarvoOptions.h"
 #include "platform/device/DebugOutput.h"
@@ -109,6 +110,7 @@ int main(int argc, char** argv) {
   ui.PostTask([&] {
     const int code = app.InitInstance([&] {
       CTarvoDlg launcher(app);
+      RegisterNetTvAndSiteTools(launcher, app);
       // Once the launcher's loop runs, so that its handle is valid: a request
       // that comes after the launcher has gone finds no window and is dropped.
       ui.PostTask([&guard, &ui, &launcher] {

@@ -2,6 +2,7 @@
 
 #include "platform/device/DebugOutput.h"
 #include "platform/text/CodePage.h"
+#include "platform/text/Utf8.h"
 #include "platform/ui/MessageBox.h"
 #include "tools/SystemHelpers.h"
 
@@ -39,6 +40,15 @@ void CTarvoApp::LoadItems() {
 ui::ImagingFactory& CTarvoApp::Imaging() {
   if (!ImagingFactory) ImagingFactory = std::make_unique<ui::ImagingFactory>(device_.Files());
   return *ImagingFactory;
+}
+
+SiteListFile& CTarvoApp::Sites() {
+  if (!SiteFile) {
+    const std::string server = device_.Profile().Server("ContentServer");
+    SiteFile = std::make_unique<SiteListFile>(device_.Files(), ProgramDir + u"temp\\" + kSiteListFileName,
+                                              FromUtf8(server));
+  }
+  return *SiteFile;
 }
 
 LauncherEditor CTarvoApp::ItemEditor() {

@@ -18,6 +18,8 @@
 #include "platform/device/Device.h"
 #include "platform/ui/ImageCodec.h"
 #include "platform/ui/Ui.h"
+#include "sites/SiteEntry.h"
+#include "sites/SiteListFile.h"
 
 namespace tarvo {
 
@@ -80,6 +82,11 @@ class CTarvoApp {
   bool IsV9Device = false;
   std::vector<WString> Keywords;  // the shared search-keyword list
   std::atomic<bool> JokeUpdateInProgress{false};  // the joke reader's own update runs
+  // The site directory's list and its file (row 1 on the content server),
+  // filled when the directory opens.
+  std::vector<SiteEntry> SiteList;
+  std::unique_ptr<SiteListFile> SiteFile;
+  SiteListFile& Sites();
   BackgroundJobs Jobs;
   // False when a job did not end within the exit bound: the process should
   // end at once, without running the destructors the job may still need.

@@ -31,10 +31,17 @@ void CSkinButton::SetBitmaps(std::optional<ui::Canvas> normal, std::optional<ui:
 
 SkinButtons CreateSkinButtons(ui::Window* parent, const std::vector<WString>& captions, int firstId,
                               ui::ImagingFactory& factory, WStringView programDir, int normalId, int pressedId) {
+  std::vector<int> ids;
+  for (size_t i = 0; i < captions.size(); ++i) ids.push_back(firstId + static_cast<int>(i));
+  return CreateSkinButtons(parent, captions, ids, factory, programDir, normalId, pressedId);
+}
+
+SkinButtons CreateSkinButtons(ui::Window* parent, const std::vector<WString>& captions, const std::vector<int>& ids,
+                              ui::ImagingFactory& factory, WStringView programDir, int normalId, int pressedId) {
   SkinButtons buttons;
-  for (size_t i = 0; i < captions.size(); ++i) {
+  for (size_t i = 0; i < captions.size() && i < ids.size(); ++i) {
     auto button = std::make_unique<CSkinButton>();
-    button->Create(captions[i], ui::Rect{}, parent, firstId + static_cast<int>(i));
+    button->Create(captions[i], ui::Rect{}, parent, ids[i]);
     button->LoadBitmaps(factory, programDir, normalId, pressedId);
     buttons.push_back(std::move(button));
   }

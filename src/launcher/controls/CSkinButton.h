@@ -41,5 +41,8 @@ using SkinButtons = std::vector<std::unique_ptr<CSkinButton>>;
 // bitmap resources; the caller places them.
 SkinButtons CreateSkinButtons(ui::Window* parent, const std::vector<WString>& captions, int firstId,
                               ui::ImagingFactory& factory, WStringView programDir, int normalId, int pressedId);
+// The same with each button's own id (ids[i] for captions[i]).
+SkinButtons CreateSkinButtons(ui::Window* parent, const std::vector<WString>& captions, const std::vector<int>& ids,
+                              ui::ImagingFactory& factory, WStringView programDir, int normalId, int pressedId);
 
 }  // namespace tarvo

@@ -43,6 +43,16 @@ int ListView::InsertColumn(int index, WStringView title, int width, unsigned ali
   return index;
 }
 
+bool ListView::DeleteColumn(int column) {
+  if (column < 0 || column >= ColumnCount()) return false;
+  columns_.erase(columns_.begin() + column);
+  for (Row& row : rows_) {
+    if (static_cast<int>(row.texts.size()) > column) row.texts.erase(row.texts.begin() + column);
+  }
+  Invalidate();
+  return true;
+}
+
 void ListView::SetColumnWidth(int column, int width) {
   if (column < 0 || column >= ColumnCount()) return;
   columns_[static_cast<size_t>(column)].width = std::max(0, width);

@@ -44,6 +44,8 @@ class ListView : public Window {
 
   int InsertColumn(int index, WStringView title, int width, unsigned align = kAlignLeft);
   int ColumnCount() const { return static_cast<int>(columns_.size()); }
+  // Removes the column and its sub-items from every row.
+  bool DeleteColumn(int column);
   void SetColumnWidth(int column, int width);
   int ColumnWidth(int column) const;
 
