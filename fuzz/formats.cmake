@@ -6,4 +6,5 @@ tarvo_add_fuzz_target(xmllist ${CMAKE_CURRENT_LIST_DIR}/targets/FuzzXmlList.cpp 
 tarvo_add_fuzz_target(frames ${CMAKE_CURRENT_LIST_DIR}/targets/FuzzFrames.cpp tarvo_net_protocol)
 tarvo_add_fuzz_target(cipher ${CMAKE_CURRENT_LIST_DIR}/targets/FuzzCipher.cpp tarvo_net_protocol)
 tarvo_add_fuzz_target(nmea ${CMAKE_CURRENT_LIST_DIR}/targets/FuzzNmea.cpp tarvo_timesync)
+tarvo_add_fuzz_target(http_date ${CMAKE_CURRENT_LIST_DIR}/targets/FuzzHttpDate.cpp tarvo_timesync)
 tarvo_add_fuzz_target(update ${CMAKE_CURRENT_LIST_DIR}/targets/FuzzUpdate.cpp tarvo_app)

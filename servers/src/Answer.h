@@ -8,6 +8,7 @@ struct Answer {
   int status = 200;
   std::string contentType = "text/html";
   std::string body;
+  std::string date;  // the Date header; empty: the time the answer is sent
 };
 
 // An HTML error page with that status, e.g. "<html><body><h1>404 Not Found</h1></body></html>".

@@ -19,6 +19,8 @@ using Type = FaultKind::Type;
 constexpr auto kLongestStall = 60s;
 constexpr size_t kGarbageBytes = 1024;
 constexpr size_t kPiece = 16384;  // a provider's largest single write
+// Shaped like a date, but with no field in range.
+constexpr char kNotADate[] = "Sun, 99 Foo 0000 99:99:99 GMT";
 
 std::string RandomBytes(size_t count) {
   std::random_device seed;
@@ -44,7 +46,8 @@ bool WritePiece(const std::string& body, size_t offset, size_t limit, httplib::D
 
 void Deliver(Answer answer, const std::optional<FaultKind>& fault, httplib::Response& response,
              const StopSignal& stop) {
-  response.set_header("Date", HttpDate(std::time(nullptr)));
+  const bool dated = !fault || (fault->type != Type::NoDate && fault->type != Type::BadDate);
+  if (dated) response.set_header("Date", answer.date.empty() ? HttpDate(std::time(nullptr)) : answer.date);
   if (!fault) return SetBody(response, answer);
   const FaultKind kind = *fault;
   auto body = std::make_shared<const std::string>(std::move(answer.body));
@@ -60,6 +63,11 @@ void Deliver(Answer answer, const std::optional<FaultKind>& fault, httplib::Resp
       return SetBody(response, {200, "application/octet-stream", RandomBytes(kGarbageBytes)});
     case Type::Empty:
       return SetBody(response, {200, answer.contentType, ""});
+    case Type::NoDate:
+      return SetBody(response, {answer.status, answer.contentType, *body});
+    case Type::BadDate:
+      response.set_header("Date", kNotADate);
+      return SetBody(response, {answer.status, answer.contentType, *body});
     case Type::NoLength:
       response.set_header("Connection", "close");  // the close ends the body
       response.set_content_provider(

@@ -39,11 +39,14 @@ std::optional<FaultKind> ParseFaultKind(std::string_view text, std::string* erro
   FaultKind kind;
   using Type = FaultKind::Type;
   constexpr size_t kMostBytes = size_t(1) << 40;
-  if (name == "stall" || name == "garbage" || name == "empty" || name == "no-length") {
+  if (name == "stall" || name == "garbage" || name == "empty" || name == "no-length" || name == "no-date" ||
+      name == "bad-date") {
     if (!arguments(0)) return fail("takes no argument");
     kind.type = name == "stall" ? Type::Stall
                 : name == "garbage" ? Type::Garbage
                 : name == "empty" ? Type::Empty
+                : name == "no-date" ? Type::NoDate
+                : name == "bad-date" ? Type::BadDate
                                     : Type::NoLength;
     return kind;
   }
@@ -67,7 +70,8 @@ std::optional<FaultKind> ParseFaultKind(std::string_view text, std::string* erro
     return kind;
   }
   return fail(
-      "not one of stall, stall-body:N, reset:N, status:N, garbage, empty, no-length, trickle:N:MS");
+      "not one of stall, stall-body:N, reset:N, status:N, garbage, empty, no-length, trickle:N:MS, "
+      "no-date, bad-date");
 }
 
 std::optional<FaultUrl> SplitFaultUrl(const std::string& path) {

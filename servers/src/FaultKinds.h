@@ -8,6 +8,8 @@
 //   empty           a 200 with an empty body
 //   no-length       the real body without Content-Length, ended by closing the connection
 //   trickle:N:MS    the real body, N bytes every MS milliseconds
+//   no-date         the real answer without a Date header
+//   bad-date        the real answer with a Date header that is no date
 // A stall lasts until the servers stop or a minute has passed.
 #include <cstddef>
 #include <optional>
@@ -17,7 +19,7 @@
 namespace tarvo::servers {
 
 struct FaultKind {
-  enum class Type { Stall, StallBody, Reset, Status, Garbage, Empty, NoLength, Trickle };
+  enum class Type { Stall, StallBody, Reset, Status, Garbage, Empty, NoLength, Trickle, NoDate, BadDate };
   Type type = Type::Stall;
   size_t bytes = 0;     // stall-body, reset, trickle: N
   int status = 0;       // status: N

@@ -1,6 +1,9 @@
 // tarvo-servers: the stand-in servers as a program. Prints "http=PORT" as its
 // first line, then serves until interrupted.
+#include <cerrno>
 #include <csignal>
+#include <cstdint>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -8,13 +11,15 @@
 #include <utility>
 #include <vector>
 
+#include "GpsSimulator.h"
 #include "StandInServers.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: tarvo-servers [--data DIR] [--bind ADDRESS] [--http-port N] [--account-port N] "
-    "[--faults] [--fault PREFIX=KIND]... [--request-log FILE]\n"
+    "[--faults] [--fault PREFIX=KIND]... [--request-log FILE] [--time-offset SECONDS]\n"
+    "       [--gps-link PATH [--gps-offset SECONDS] [--gps-fix-after N] [--gps-talker ID]]\n"
     "  --data DIR        sample data (default: the source tree's servers/data)\n"
     "  --bind ADDRESS    a loopback address (default 127.0.0.1)\n"
     "  --http-port N     port of every HTTP stand-in; 0 picks a free one (default 28080)\n"
@@ -22,8 +27,13 @@ constexpr const char* kUsage =
     "  --faults          serve /_fault/KIND/... and the /_test/ paths\n"
     "  --fault PREFIX=KIND  every request whose path starts with PREFIX misbehaves as KIND:\n"
     "                    stall, stall-body:N, reset:N, status:N, garbage, empty, no-length,\n"
-    "                    trickle:N:MS (repeatable)\n"
-    "  --request-log FILE  append one line per request to FILE\n";
+    "                    trickle:N:MS, no-date, bad-date (repeatable)\n"
+    "  --request-log FILE  append one line per request to FILE\n"
+    "  --time-offset SECONDS  the time server's Date runs this far ahead of the host clock\n"
+    "  --gps-link PATH   also run a GPS receiver on a pty linked from PATH (prints gps=PTY)\n"
+    "  --gps-offset SECONDS  the receiver's UTC runs this far ahead of the host clock\n"
+    "  --gps-fix-after N     the first N bursts carry status V (no fix)\n"
+    "  --gps-talker ID   the talker of its sentences (default GP)\n";
 
 bool IsLoopback(const std::string& address) {
   return address.rfind("127.", 0) == 0 || address == "localhost" || address == "::1";
@@ -37,6 +47,15 @@ bool ParsePort(const char* text, int* port) {
   return true;
 }
 
+bool ParseSeconds(const char* text, int64_t* seconds) {
+  char* end = nullptr;
+  errno = 0;
+  const long long value = std::strtoll(text, &end, 10);
+  if (end == text || *end != '\0' || errno != 0 || value < -(1LL << 40) || value > (1LL << 40)) return false;
+  *seconds = value;
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -44,6 +63,7 @@ int main(int argc, char** argv) {
   options.dataDir = TARVO_SERVER_DATA_DIR;
   options.httpPort = 28080;
   int accountPort = 0;
+  tarvo::servers::GpsOptions gps;
   std::vector<std::pair<std::string, std::string>> faults;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -63,6 +83,16 @@ int main(int argc, char** argv) {
       faults.emplace_back(value.substr(0, equals), value.substr(equals + 1));
     } else if (arg == "--request-log" && hasValue) {
       options.requestLogFile = argv[++i];
+    } else if (arg == "--time-offset" && hasValue && ParseSeconds(argv[i + 1], &options.timeOffsetSeconds)) {
+      ++i;
+    } else if (arg == "--gps-link" && hasValue) {
+      gps.linkPath = argv[++i];
+    } else if (arg == "--gps-offset" && hasValue && ParseSeconds(argv[i + 1], &gps.offsetSeconds)) {
+      ++i;
+    } else if (arg == "--gps-fix-after" && hasValue && ParsePort(argv[i + 1], &gps.fixAfter)) {
+      ++i;
+    } else if (arg == "--gps-talker" && hasValue && std::strlen(argv[i + 1]) == 2) {
+      gps.talker = argv[++i];
     } else if (arg == "--data" && hasValue) {
       options.dataDir = argv[++i];
     } else if (arg == "--bind" && hasValue) {
@@ -104,9 +134,19 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::printf("http=%d\n", servers.HttpPort());
+  tarvo::servers::GpsSimulator receiver;
+  if (!gps.linkPath.empty()) {
+    if (!receiver.Start(gps, &error)) {
+      std::fprintf(stderr, "tarvo-servers: GPS receiver: %s\n", error.c_str());
+      servers.Stop();
+      return 1;
+    }
+    std::printf("gps=%s\n", receiver.SlavePath().c_str());
+  }
   std::fflush(stdout);
   int received = 0;
   sigwait(&signals, &received);
+  receiver.Stop();
   servers.Stop();
   return 0;
 }

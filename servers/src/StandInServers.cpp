@@ -15,7 +15,9 @@
 #include "RequestLog.h"
 #include "StopSignal.h"
 #include "TestRoutes.h"
+#include "TimeRoute.h"
 #include "TvRoutes.h"
+#include "WapGateway.h"
 
 namespace tarvo::servers {
 namespace {
@@ -53,11 +55,18 @@ struct StandInServers::Impl {
   ArmedFaults faults;
   RequestLog log;
   ServerOptions options;
+  int port = 0;
 
   void Answer(const httplib::Request& request, httplib::Response& response) {
     std::string path = request.path;
     const size_t question = request.target.find('?');
-    const std::string query = question == std::string::npos ? "" : request.target.substr(question + 1);
+    std::string query = question == std::string::npos ? "" : request.target.substr(question + 1);
+    if (auto proxied = ParseAbsoluteTarget(request.target)) {
+      if (RouteThroughGateway(*proxied, {options.bind, "127.0.0.1", "localhost"}, port) == GatewayRoute::Refused)
+        return Deliver(ErrorPage(502), std::nullopt, response, stop);
+      path = proxied->path;
+      query = proxied->query;
+    }
     std::optional<FaultKind> fault;
     if (auto url = options.faults ? SplitFaultUrl(path) : std::nullopt) {
       std::string error;
@@ -73,7 +82,10 @@ struct StandInServers::Impl {
     }
     auto test = options.faults ? TestAnswer(Logged(request), path, query) : std::nullopt;
     if (!test) test = TvAnswer(options.dataDir, "http://" + request.get_header_value("Host"), path);
-    Deliver(test ? *test : ContentAnswer(options.dataDir + "/content", path, query), fault, response, stop);
+    Deliver(test ? *test
+            : path == kTimePath ? TimeAnswer(options.timeOffsetSeconds)
+                                : ContentAnswer(options.dataDir + "/content", path, query),
+            fault, response, stop);
   }
 };
 
@@ -108,6 +120,10 @@ bool StandInServers::Start(const ServerOptions& options, std::string* error) {
   http.Get(R"(/.*)", [this](const httplib::Request& request, httplib::Response& response) {
     impl_->Answer(request, response);
   });
+  // Absolute URIs: requests through the WAP gateway.
+  http.Get(R"([hH][tT][tT][pP]://.*)", [this](const httplib::Request& request, httplib::Response& response) {
+    impl_->Answer(request, response);
+  });
   errno = 0;
   const int port = options.httpPort == 0 ? http.bind_to_any_port(options.bind)
                                          : (http.bind_to_port(options.bind, options.httpPort) ? options.httpPort : -1);
@@ -118,6 +134,7 @@ bool StandInServers::Start(const ServerOptions& options, std::string* error) {
     return fail("cannot listen on " + where + (cause != 0 ? std::string(": ") + std::strerror(cause) : ""));
   }
   httpPort_ = port;
+  impl_->port = port;
   impl_->thread = std::thread([this] {
     impl_->http->listen_after_bind();
     impl_->listenEnded = true;

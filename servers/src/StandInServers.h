@@ -3,6 +3,7 @@
 // HTTP port for every HTTP stand-in (content server, ...). Tests start them
 // in-process on ephemeral ports; tarvo-servers runs them as a program.
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ struct ServerOptions {
   int httpPort = 0;                // 0 picks a free port
   bool faults = false;             // serve /_fault/KIND/... and the /_test/ paths
   std::string requestLogFile;      // when set, one line per request is appended there
+  int64_t timeOffsetSeconds = 0;   // the time server's clock: the host clock moved by this
 };
 
 class StandInServers {

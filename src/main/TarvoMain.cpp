@@ -9,8 +9,8 @@
 
 #include "app/shell/TarvoApp.h"
 #include "launcher/CTarvoDlg.h"
+#include "main/ToolTable.h"
 #include "main/LauncherState.h"
-#include "main/NetTvAndSiteTools.h"
 #include "main/ScriptedRun.h"
 #include "main/TarvoOptions.h"
 #include "platform/device/DebugOutput.h"
@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
   ui.PostTask([&] {
     const int code = app.InitInstance([&] {
       CTarvoDlg launcher(app);
-      RegisterNetTvAndSiteTools(launcher, app);
+      RegisterTools(launcher, app);
       // Once the launcher's loop runs, so that its handle is valid: a request
       // that comes after the launcher has gone finds no window and is dropped.
       ui.PostTask([&guard, &ui, &launcher] {

@@ -109,3 +109,36 @@ TEST(HttpGetStop, AFlagAlreadyRaisedRequestsNothing) {
 
 }  // namespace
 }  // namespace tarvo
+
+namespace tarvo {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(HttpGetHeaders, TheFinalResponsesHeadersComeInOrderBeforeTheResponse) {
+  testing::HoldingServer server(testing::HoldingServer::Script::AnswerAfter(
+      0,
+      "HTTP/1.1 100 Continue\r\nX-Interim: yes\r\n\r\n"
+      "HTTP/1.1 404 Not Found\r\nDate: Sun, 06 Nov 1994 08:49:37 GMT\r\nX-Two:  spaced value \r\n"
+      "Date: second\r\nContent-Length: 2\r\n\r\nok",
+      true));
+  HttpGetOptions options;
+  options.connectTimeout = options.requestTimeout = options.readTimeout = 2s;
+  HttpHeaders seen;
+  bool headersBeforeResponse = false;
+  HttpGetCallbacks callbacks;
+  callbacks.onHeaders = [&](const HttpHeaders& headers) { seen = headers; };
+  callbacks.onResponse = [&](long status, long long) {
+    headersBeforeResponse = !seen.empty() && status == 404;
+    return true;
+  };
+  EXPECT_EQ(HttpGet(server.Url(), options, callbacks), HttpOutcome::Completed);
+  EXPECT_TRUE(headersBeforeResponse);
+  EXPECT_EQ(seen, (HttpHeaders{{"Date", "Sun, 06 Nov 1994 08:49:37 GMT"},
+                               {"X-Two", "spaced value"},
+                               {"Date", "second"},
+                               {"Content-Length", "2"}}));
+}
+
+}  // namespace
+}  // namespace tarvo

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "StandInServers.h"
-#include "main/NetTvAndSiteTools.h"
+#include "main/ToolTable.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/Edit.h"
 #include "settings/SettingsFixture.h"
@@ -50,7 +50,7 @@ class TvScreensFixture : public SettingsFixture {
     driver_->Start([this] {
       app_->InitInstance([this] {
         CTarvoDlg launcher(*app_);
-        RegisterNetTvAndSiteTools(launcher, *app_);
+        RegisterTools(launcher, *app_);
         launcher_ = &launcher;
         const int code = launcher.DoModal();
         launcher_ = nullptr;

@@ -25,6 +25,7 @@ struct Transfer {
   const HttpGetCallbacks* callbacks = nullptr;
   CURL* easy = nullptr;
   std::string pending;
+  HttpHeaders headers;  // of the response being read
   bool connected = false;
   bool headersDone = false;
   bool cancelled = false;
@@ -38,6 +39,7 @@ struct Transfer {
     if (status >= 100 && status < 200) return true;  // an interim answer
     headersDone = true;
     Status(2, kResponseReceived);
+    if (callbacks->onHeaders) callbacks->onHeaders(headers);
     curl_off_t length = -1;
     curl_easy_getinfo(easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
     if (callbacks->onResponse && !callbacks->onResponse(status, length)) cancelled = true;
@@ -93,6 +95,18 @@ size_t OnHeader(char* data, size_t size, size_t count, void* user) {
   transfer->lastActivity = Clock::now();
   std::string_view line(data, bytes);
   if (line == "\r\n" || line == "\n") return transfer->Respond() ? bytes : 0;
+  if (line.substr(0, 5) == "HTTP/") {
+    transfer->headers.clear();  // a new response (after an interim one or a redirect)
+    return bytes;
+  }
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+  const size_t colon = line.find(':');
+  if (colon != std::string_view::npos) {
+    std::string_view value = line.substr(colon + 1);
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.remove_prefix(1);
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
+    transfer->headers.emplace_back(std::string(line.substr(0, colon)), std::string(value));
+  }
   return bytes;
 }
 
@@ -130,7 +144,8 @@ HttpOutcome HttpGet(const std::string& url, const HttpGetOptions& options,
     if (multi) curl_multi_cleanup(multi);
     return HttpOutcome::NotConnected;
   }
-  curl_slist* headers = curl_slist_append(nullptr, "Accept: */*");
+  // "Accept:" with no value keeps curl from adding its own.
+  curl_slist* headers = curl_slist_append(nullptr, options.acceptHeader ? "Accept: */*" : "Accept:");
   for (const auto& header : options.headers) headers = curl_slist_append(headers, header.c_str());
   curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
   curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tarvo {
@@ -21,6 +22,7 @@ struct HttpGetOptions {
   std::string userAgent = "Tarvo";
   std::vector<std::string> headers;  // extra request headers
   std::string proxy;                 // "host:port"; empty: direct, whatever the environment says
+  bool acceptHeader = true;          // send "Accept: */*"
   size_t readSize = 65534;
   // When it turns true the transfer ends, whatever it is waiting for, within
   // kStopCheckInterval; the outcome is then Cancelled.
@@ -39,7 +41,12 @@ enum class HttpOutcome {
   Cancelled,      // a callback or the stop flag ended the transfer
 };
 
+// Response headers in the order they came, names as sent.
+using HttpHeaders = std::vector<std::pair<std::string, std::string>>;
+
 struct HttpGetCallbacks {
+  // The final response's headers, just before onResponse.
+  std::function<void(const HttpHeaders& headers)> onHeaders;
   // The response headers have arrived; length is the announced body size,
   // or -1 when the server did not say. False cancels.
   std::function<bool(long status, long long length)> onResponse;

@@ -49,6 +49,8 @@ class ComboBox : public Window {
   bool OnCommand(int id, int code) override;
   void OnSetFocus() override { Invalidate(); }
   void OnKillFocus() override { Invalidate(); }
+  // The edit field of an editable box follows the size of the box.
+  void OnSize() override;
 
   // Called by the open list.
   void Picked(int index);

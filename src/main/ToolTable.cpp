@@ -1,13 +1,15 @@
-#include "main/NetTvAndSiteTools.h"
+#include "main/ToolTable.h"
 
 #include "sites/screens/CSiteSwarm.h"
+#include "timesync/CTimeSync.h"
 #include "tv/screens/CRecommendTV.h"
 
 namespace tarvo {
 
-void RegisterNetTvAndSiteTools(CTarvoDlg& launcher, CTarvoApp& app) {
+void RegisterTools(CTarvoDlg& launcher, CTarvoApp& app) {
   launcher.RegisterTool(u"网络电视", [&app] { CRecommendTV(app).DoModal(); });
   launcher.RegisterTool(u"网站云集", [&app] { CSiteSwarm(app).DoModal(); });
+  launcher.RegisterTool(u"时间同步", [&app] { CTimeSync(app).DoModal(); });
 }
 
 }  // namespace tarvo
