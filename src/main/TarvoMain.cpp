@@ -12,6 +12,7 @@
 #include "main/LauncherState.h"
 #include "main/ScriptedRun.h"
 #include "main/TarvoOptions.h"
+#include "main/VideoTools.h"
 #include "platform/device/DebugOutput.h"
 #include "platform/device/Device.h"
 #include "platform/device/InstanceGuard.h"
@@ -109,6 +110,7 @@ int main(int argc, char** argv) {
   ui.PostTask([&] {
     const int code = app.InitInstance([&] {
       CTarvoDlg launcher(app);
+      RegisterVideoTools(launcher, app);
       // Once the launcher's loop runs, so that its handle is valid: a request
       // that comes after the launcher has gone finds no window and is dropped.
       ui.PostTask([&guard, &ui, &launcher] {

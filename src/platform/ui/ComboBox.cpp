@@ -62,6 +62,13 @@ bool ComboBox::Create(Window* parent, const Rect& rect, int id, ComboStyle style
   return true;
 }
 
+void ComboBox::OnSize() {
+  if (!edit_.IsCreated()) return;
+  Rect r = ClientRect();
+  r.right = ArrowRect().left;
+  edit_.MoveWindow(r);
+}
+
 Rect ComboBox::ArrowRect() const {
   Rect r = ClientRect();
   int w = std::min(r.Width() / 2, r.Height());
