@@ -21,6 +21,9 @@ struct ScreenMetrics {
   int ButtonHeight = 24;
   int ScrollBarWidth = 13;
   int InputPanelHeight = 80;
+  // Height of the desktop left visible above the soft keyboard while it is
+  // shown; 0 until a screen has seen the keyboard change.
+  int VisibleDesktopHeight = 0;
   int ResolutionClass = 1;
   int IconSize = 45;
   // The page buttons' colour style; -1 until a tool screen reads it.

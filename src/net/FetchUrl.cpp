@@ -3,28 +3,20 @@
 #include "platform/text/Utf8.h"
 
 namespace tarvo {
-namespace {
-
-bool IsHex(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-}  // namespace
-
 std::string EscapeRequestBytes(std::string_view bytes) {
   static const char* hex = "0123456789ABCDEF";
   std::string out;
   out.reserve(bytes.size());
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    const bool escapeStarts = b == '%' && i + 2 < bytes.size() && IsHex(bytes[i + 1]) &&
-                              IsHex(bytes[i + 2]);
-    if (b <= 0x20 || b >= 0x7F || b == '#' || (b == '%' && !escapeStarts)) {
+  // A "%" always goes out as it is: the keyword encoder writes bytes below
+  // 0x10 with one digit ("%9" for a tab), and the site reads them that way.
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b <= 0x20 || b >= 0x7F || b == '#') {
       out += '%';
       out += hex[b >> 4];
       out += hex[b & 0xF];
     } else {
-      out += static_cast<char>(b);
+      out += c;
     }
   }
   return out;

@@ -19,8 +19,8 @@ struct FetchTarget {
 std::optional<FetchTarget> ParseFetchUrl(WStringView url);
 
 // Percent-encodes the bytes that would break a request line (controls,
-// blanks, "#", a "%" that starts no escape, and bytes of 0x7F and above);
-// an existing "%XX" stays as it is.
+// blanks, "#" and bytes of 0x7F and above). A "%" is never escaped again,
+// also when fewer than two hexadecimal digits follow it.
 std::string EscapeRequestBytes(std::string_view bytes);
 
 }  // namespace tarvo

@@ -253,7 +253,14 @@ TEST(FetchUrl, HostAndPathRules) {
   EXPECT_EQ(ParseFetchUrl(u"http://host/")->path, "");
   EXPECT_FALSE(ParseFetchUrl(u"http://host"));
   EXPECT_FALSE(ParseFetchUrl(u"http://"));
-  EXPECT_EQ(EscapeRequestBytes("a%20b%zz%\x7f\t"), "a%20b%25zz%25%7F%09");
+  EXPECT_EQ(EscapeRequestBytes("a b#\x7f\t\xe4"), "a%20b%23%7F%09%E4");
+}
+
+TEST(FetchUrl, APercentSignIsNeverEscapedAgain) {
+  // The keyword encoder sends a tab as "%9" and "a" as "%61": both go out as written.
+  EXPECT_EQ(EscapeRequestBytes("q_%9%61_page_1"), "q_%9%61_page_1");
+  EXPECT_EQ(EscapeRequestBytes("%20%zz%"), "%20%zz%");
+  EXPECT_EQ(ParseFetchUrl(u"http://h/search_video/q_%9_orderby_1")->path, "search_video/q_%9_orderby_1");
 }
 
 }  // namespace

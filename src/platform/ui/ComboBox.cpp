@@ -63,7 +63,7 @@ bool ComboBox::Create(Window* parent, const Rect& rect, int id, ComboStyle style
 }
 
 void ComboBox::OnSize() {
-  if (style_ != ComboStyle::DropDown || !edit_.IsCreated()) return;
+  if (!edit_.IsCreated()) return;
   Rect r = ClientRect();
   r.right = ArrowRect().left;
   edit_.MoveWindow(r);

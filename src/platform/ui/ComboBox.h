@@ -47,10 +47,10 @@ class ComboBox : public Window {
   void OnPenDown(Point point) override;
   bool OnKeyDown(int key) override;
   bool OnCommand(int id, int code) override;
+  // The edit field of an editable box follows the box's size.
+  void OnSize() override;
   void OnSetFocus() override { Invalidate(); }
   void OnKillFocus() override { Invalidate(); }
-  // The edit field of an editable box follows the size of the box.
-  void OnSize() override;
 
   // Called by the open list.
   void Picked(int index);
