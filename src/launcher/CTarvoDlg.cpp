@@ -1,5 +1,7 @@
 #include "launcher/CTarvoDlg.h"
 
+#include "app/shell/JokeWork.h"
+#include "jokes/screens/CJoke.h"
 #include "launcher/ItemIcon.h"
 #include "launcher/items/ItemStart.h"
 #include "launcher/LauncherFrame.h"
@@ -30,6 +32,8 @@ CTarvoDlg::CTarvoDlg(CTarvoApp& app) : ui::Dialog(app.GetUi(), u"Tarvo"), app_(a
     ui::EnterFullScreen(*this, true);
     Invalidate();
   });
+  // The item's dispatch leaves and re-enters full screen around it.
+  RegisterTool(u"笑口常开", [this] { tarvo::OpenJokeReader(app_, std::nullopt); });
   RegisterTool(u"退出", [this] {
     if (app_.IsV9Device) {
       Minimise();
@@ -42,6 +46,14 @@ CTarvoDlg::CTarvoDlg(CTarvoApp& app) : ui::Dialog(app.GetUi(), u"Tarvo"), app_(a
 CTarvoDlg::~CTarvoDlg() {
   if (connectionListener_ != 0)
     app_.GetDevice().Connections().RemoveStatusListener(connectionListener_);
+}
+
+void CTarvoDlg::OpenJokeReader(std::optional<int> jokeIndex) {
+  ui::EnterFullScreen(*this, false);
+  tarvo::OpenJokeReader(app_, jokeIndex);
+  if (!IsCreated()) return;
+  ui::EnterFullScreen(*this, true);
+  Invalidate();
 }
 
 void CTarvoDlg::RegisterTool(WStringView title, Tool tool) { tools_[WString(title)] = std::move(tool); }
@@ -93,6 +105,7 @@ bool CTarvoDlg::OnInitDialog() {
   Relayout();
   ui::EnterFullScreen(*this, true);
   if (NormalTemplate()) SetTimer(kTickerTimer, kTickerPeriodMs);
+  StartJokeStore(app_);
   return true;
 }
 
