@@ -121,6 +121,8 @@ void JokeJobs::LoadJokesAtStartup(const StopToken& stop) {
   if (stop.SleepFor(setup_.firstFilePause)) return;
 
   if (end == 0 && setup_.isV9) end = 2;
+  // The widening loads files 1 to End: a start file beyond End does not count.
+  if (start.file > end) loadedFiles = 0;
   for (const JokeVisit& visit : JokeWideningOrder(start.file, end)) {
     if (loadedFiles >= end || stop.Requested()) break;
     if (store_.HasFile(visit.file)) continue;
