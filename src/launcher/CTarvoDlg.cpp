@@ -50,7 +50,9 @@ CTarvoDlg::~CTarvoDlg() {
 
 void CTarvoDlg::OpenJokeReader(std::optional<int> jokeIndex) {
   ui::EnterFullScreen(*this, false);
+  toolOpen_ = true;
   tarvo::OpenJokeReader(app_, jokeIndex);
+  toolOpen_ = false;
   if (!IsCreated()) return;
   ui::EnterFullScreen(*this, true);
   Invalidate();
@@ -245,7 +247,9 @@ void CTarvoDlg::StartItem(int index) {
       if (tool == tools_.end()) break;
       const bool keepsFullScreen = plan.target == u"设置" || plan.target == u"退出";
       if (!keepsFullScreen) ui::EnterFullScreen(*this, false);
+      toolOpen_ = !keepsFullScreen;
       tool->second();
+      toolOpen_ = false;
       if (!keepsFullScreen && IsCreated()) ui::EnterFullScreen(*this, true);
       break;
     }
@@ -287,7 +291,9 @@ bool CTarvoDlg::OnKeyDown(int key) {
 }
 
 void CTarvoDlg::OnActivate(bool active) {
-  if (active && !minimised_) ui::EnterFullScreen(*this, true);
+  // A box a tool shows before its screen (the joke reminder) hands the
+  // activation back for a moment: the bars stay for the screen to come.
+  if (active && !minimised_ && !toolOpen_) ui::EnterFullScreen(*this, true);
 }
 
 void CTarvoDlg::OnSettingChange(ui::SettingChange change) {

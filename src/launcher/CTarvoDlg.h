@@ -86,6 +86,7 @@ class CTarvoDlg : public ui::Dialog {
   ui::Rect tickerRect_;
   bool landscape_ = false;
   bool minimised_ = false;
+  bool toolOpen_ = false;  // a tool that leaves full screen runs
   uint32_t connectionMessage_ = 0;
   int connectionListener_ = 0;
 };
