@@ -17,6 +17,11 @@ void BackgroundJobs::Define(const std::string& name, WorkerThread::Body body) {
   bodies_[name] = std::move(body);
 }
 
+bool BackgroundJobs::Defines(const std::string& name) const {
+  std::lock_guard<std::mutex> guard(mutex_);
+  return bodies_.count(name) != 0;
+}
+
 bool BackgroundJobs::StartDefined(const std::string& name) {
   WorkerThread::Body body;
   {

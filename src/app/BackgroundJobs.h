@@ -27,6 +27,7 @@ class BackgroundJobs {
   // The work a named job does, given by the subsystem that owns it, so that
   // others can start it by name (a new connection starts the update check).
   void Define(const std::string& name, WorkerThread::Body body);
+  bool Defines(const std::string& name) const;
   // Starts a defined job; false when it is undefined or still runs.
   bool StartDefined(const std::string& name);
   // As IsThreadRunning answers it: false for a job never started.

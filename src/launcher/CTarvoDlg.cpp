@@ -1,5 +1,7 @@
 #include "launcher/CTarvoDlg.h"
 
+#include "app/shell/JokeWork.h"
+#include "jokes/screens/CJoke.h"
 #include "launcher/ItemIcon.h"
 #include "launcher/items/ItemStart.h"
 #include "launcher/LauncherFrame.h"
@@ -30,6 +32,8 @@ CTarvoDlg::CTarvoDlg(CTarvoApp& app) : ui::Dialog(app.GetUi(), u"Tarvo"), app_(a
     ui::EnterFullScreen(*this, true);
     Invalidate();
   });
+  // The item's dispatch leaves and re-enters full screen around it.
+  RegisterTool(u"笑口常开", [this] { tarvo::OpenJokeReader(app_, std::nullopt); });
   RegisterTool(u"退出", [this] {
     if (app_.IsV9Device) {
       Minimise();
@@ -42,6 +46,16 @@ CTarvoDlg::CTarvoDlg(CTarvoApp& app) : ui::Dialog(app.GetUi(), u"Tarvo"), app_(a
 CTarvoDlg::~CTarvoDlg() {
   if (connectionListener_ != 0)
     app_.GetDevice().Connections().RemoveStatusListener(connectionListener_);
+}
+
+void CTarvoDlg::OpenJokeReader(std::optional<int> jokeIndex) {
+  ui::EnterFullScreen(*this, false);
+  toolOpen_ = true;
+  tarvo::OpenJokeReader(app_, jokeIndex);
+  toolOpen_ = false;
+  if (!IsCreated()) return;
+  ui::EnterFullScreen(*this, true);
+  Invalidate();
 }
 
 void CTarvoDlg::RegisterTool(WStringView title, Tool tool) { tools_[WString(title)] = std::move(tool); }
@@ -95,6 +109,7 @@ bool CTarvoDlg::OnInitDialog() {
   Relayout();
   ui::EnterFullScreen(*this, true);
   if (NormalTemplate()) SetTimer(kTickerTimer, kTickerPeriodMs);
+  StartJokeStore(app_);
   return true;
 }
 
@@ -234,7 +249,9 @@ void CTarvoDlg::StartItem(int index) {
       if (tool == tools_.end()) break;
       const bool keepsFullScreen = plan.target == u"设置" || plan.target == u"退出";
       if (!keepsFullScreen) ui::EnterFullScreen(*this, false);
+      toolOpen_ = !keepsFullScreen;
       tool->second();
+      toolOpen_ = false;
       if (!keepsFullScreen && IsCreated()) ui::EnterFullScreen(*this, true);
       break;
     }
@@ -276,7 +293,9 @@ bool CTarvoDlg::OnKeyDown(int key) {
 }
 
 void CTarvoDlg::OnActivate(bool active) {
-  if (active && !minimised_) ui::EnterFullScreen(*this, true);
+  // A box a tool shows before its screen (the joke reminder) hands the
+  // activation back for a moment: the bars stay for the screen to come.
+  if (active && !minimised_ && !toolOpen_) ui::EnterFullScreen(*this, true);
 }
 
 void CTarvoDlg::OnSettingChange(ui::SettingChange change) {

@@ -28,6 +28,9 @@ class CTarvoDlg : public ui::Dialog {
   // Tools open by their exact title; later screens add theirs here.
   using Tool = std::function<void()>;
   void RegisterTool(WStringView title, Tool tool);
+  // The joke reader, opened at jokeIndex when given (the ticker's joke),
+  // else where the user read last.
+  void OpenJokeReader(std::optional<int> jokeIndex);
   // Starts the item at the 1-based index; 0 or an index past the list does nothing.
   void StartItem(int index);
   // Lays the grid out again for the current items and screen (offset 0).
@@ -83,6 +86,7 @@ class CTarvoDlg : public ui::Dialog {
   ui::Rect tickerRect_;
   bool landscape_ = false;
   bool minimised_ = false;
+  bool toolOpen_ = false;  // a tool that leaves full screen runs
   uint32_t connectionMessage_ = 0;
   int connectionListener_ = 0;
 };

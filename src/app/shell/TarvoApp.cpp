@@ -8,7 +8,11 @@
 
 namespace tarvo {
 
-CTarvoApp::CTarvoApp(Device& device, ui::Ui& ui) : Jobs(&ui.Workers()), device_(device), ui_(ui) {
+CTarvoApp::CTarvoApp(Device& device, ui::Ui& ui)
+    : Jokes([&ui](JokeCollection::Task task) { ui.PostTask(std::move(task)); }),
+      Jobs(&ui.Workers()),
+      device_(device),
+      ui_(ui) {
   // A change of the device's orientation turns the screen on the UI thread,
   // as the window's rotation key does, when it swaps portrait and landscape.
   auto shown = std::make_shared<int>(device_.Display().Orientation());

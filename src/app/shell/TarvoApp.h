@@ -12,6 +12,7 @@
 #include "app/BackgroundJobs.h"
 #include "app/IniFile.h"
 #include "app/ScreenMetrics.h"
+#include "jokes/JokeCollection.h"
 #include "launcher/items/GridLayout.h"
 #include "launcher/items/LauncherDocument.h"
 #include "launcher/items/LauncherEditor.h"
@@ -29,6 +30,7 @@ inline constexpr char16_t kUnsupportedScreen[] = u"不支持的分辨率。";
 // Background jobs that other parts of the program start by name.
 inline constexpr char kUpdateCheckJob[] = "update-check";
 inline constexpr char kJokeSyncJob[] = "joke-sync";
+inline constexpr char kJokeLoadJob[] = "joke-load";
 
 class CTarvoApp {
  public:
@@ -87,6 +89,9 @@ class CTarvoApp {
   std::vector<SiteEntry> SiteList;
   std::unique_ptr<SiteListFile> SiteFile;
   SiteListFile& Sites();
+  // The jokes in memory; listeners hear of changes on the UI thread. Made
+  // before the jobs, so that it outlives every job that fills it.
+  JokeCollection Jokes;
   BackgroundJobs Jobs;
   // False when a job did not end within the exit bound: the process should
   // end at once, without running the destructors the job may still need.

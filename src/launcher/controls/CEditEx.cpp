@@ -1,9 +1,18 @@
 #include "launcher/controls/CEditEx.h"
 
+#include "platform/ui/Ui.h"
+
 namespace tarvo {
+
+// The width the halves divide: the text's, less the scroll bar while it shows.
+int CEditEx::PagingWidth() const {
+  const int width = ClientRect().Width();
+  return HasScrollBar() ? width - GetUi().ScrollBarWidth() : width;
+}
 
 void CEditEx::OnPenDown(ui::Point point) {
   moves_ = 0;
+  pressOnScrollBar_ = point.x >= PagingWidth();
   ui::Edit::OnPenDown(point);
 }
 
@@ -16,8 +25,12 @@ void CEditEx::OnPenUp(ui::Point point) {
   ui::Edit::OnPenUp(point);
   int moves = moves_;
   moves_ = 0;  // reset before the page turns: the handler may rebuild this window
-  if (moves >= 2) return;
-  int width = ClientRect().Width();
+  const bool onScrollBar = pressOnScrollBar_;
+  pressOnScrollBar_ = false;
+  // A tap on the scroll bar only scrolls.
+  if (moves >= 2 || onScrollBar) return;
+  const int width = PagingWidth();
+  if (point.x >= width) return;
   uint32_t message = 0;
   if (point.x < width / 2 - 1) message = kPreviousPageMessage;
   else if (point.x >= width / 2 + 1) message = kNextPageMessage;

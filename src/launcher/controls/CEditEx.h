@@ -2,7 +2,8 @@
 // The joke reader's text area: an edit field whose taps turn pages. A tap
 // (fewer than 2 pen moves) in the left half sends message 1126 (previous
 // page) to the top-level parent, in the right half 1125 (next page); the two
-// middle pixels send nothing.
+// middle pixels send nothing. While the scroll bar shows, the halves divide
+// the width left of it, and a tap on the bar only scrolls.
 #include "platform/ui/Edit.h"
 
 namespace tarvo {
@@ -19,7 +20,10 @@ class CEditEx : public ui::Edit {
   void OnPenUp(ui::Point point) override;
 
  private:
+  int PagingWidth() const;
+
   int moves_ = 0;
+  bool pressOnScrollBar_ = false;
 };
 
 }  // namespace tarvo

@@ -1,0 +1,115 @@
+// The reader's openings: the reminder, an empty list, an update while
+// offline, and how it looks.
+#include "JokeReaderFixture.h"
+#include "platform/text/Utf8.h"
+
+namespace tarvo {
+namespace {
+
+class JokeReaderStatesTest : public JokeReaderFixture {};
+
+constexpr char kReminder[] =
+    "笑话更新失败，请在成功连网时点击“选项”中的“更新笑话”。\n是否不再显示此提醒？";
+
+TEST_F(JokeReaderStatesTest, AnIncompleteLoadRemindsUntilYesIsAnswered) {
+  StartServers();
+  ASSERT_TRUE(servers_.ArmFault("/xh/xh00000.txt", "status:404"));
+  Launch();
+  ASSERT_TRUE(WaitLoaded());
+  ASSERT_TRUE(Engine().TapText(u"笑口常开"));
+  auto box = Answer(u"否");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, FromUtf8(kReminder));
+  EXPECT_EQ(box->caption, u"Tarvo");
+  ASSERT_TRUE(driver_->WaitForDialog(u"笑口常开"));
+  ASSERT_TRUE(driver_->WaitFor([this] {
+    ui::Window* owner = driver_->GetUi().FrameOwner();
+    return owner != nullptr && owner->ShowsOkButton();
+  }));
+  ASSERT_TRUE(driver_->TapOkButton());
+  ASSERT_TRUE(driver_->WaitFor([this] { return driver_->GetUi().ActiveWindow() == launcher_; }));
+  ASSERT_TRUE(Engine().TapText(u"笑口常开"));
+  ASSERT_TRUE(Answer(u"是"));
+  EXPECT_NE(Config().find("update_prompt=1"), std::string::npos);
+  ASSERT_TRUE(driver_->TapOkButton());
+  ASSERT_TRUE(driver_->WaitFor([this] { return driver_->GetUi().ActiveWindow() == launcher_; }));
+  OpenReader();
+  driver_->Sync();
+  EXPECT_FALSE(driver_->ShownMessageBox());
+}
+
+TEST_F(JokeReaderStatesTest, ACompleteLoadDoesNotRemind) {
+  Launch();
+  ASSERT_TRUE(WaitLoaded());
+  OpenReader();
+  driver_->Sync();
+  EXPECT_FALSE(driver_->ShownMessageBox());
+}
+
+TEST_F(JokeReaderStatesTest, AnEmptyListPagesNothingAndTheJumpSaysTheJokesFailedToLoad) {
+  StartServers();
+  ASSERT_TRUE(servers_.ArmFault("/xh/", "status:404"));
+  Launch("[Joke]\r\nAutoPrompt=1\r\nupdate_prompt=1\r\n");
+  ASSERT_TRUE(WaitLoaded());
+  OpenReader();
+  TapControl(CJoke::kNextId);
+  TapControl(CJoke::kPreviousId);
+  EXPECT_FALSE(driver_->ShownMessageBox());
+  TapControl(CJoke::kJumpId);
+  auto box = Answer(u"确定");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, u"笑话加载失败！");
+  ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"经短信发送"}));
+  driver_->Sync();
+  EXPECT_NE(LaunchLog().find("-body \"\"\t"), std::string::npos) << LaunchLog();
+}
+
+TEST_F(JokeReaderStatesTest, UpdatingOfflineOnlyOffersTheDial) {
+  dir_.Write("phone/device.ini", "[Connectivity]\nStatus=\nDialResult=\nDialDelayMs=0\n");
+  // The template's pictures are not copied for an existing profile: give the launcher its background.
+  auto picture = Device::Open(dir_.File("template"))->Files().ReadAll(
+      u"\\Program Files\\Tarvo\\TarvoImage\\MainMenuBackImage.jpg");
+  ASSERT_TRUE(picture);
+  dir_.Write("picture.jpg", *picture);
+  StartServers();
+  device_ = testing::OpenTestDevice(dir_.File("phone"), servers_.HttpPort());
+  device_->Files().WriteAtomically(u"\\Program Files\\Tarvo\\TarvoImage\\MainMenuBackImage.jpg", *picture);
+  device_.reset();
+  Launch("[Joke]\r\nAutoPrompt=1\r\nupdate_prompt=1\r\n");
+  ASSERT_TRUE(WaitLoaded());
+  OpenReader();
+  const size_t before = servers_.Requests().size();
+  ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"更新笑话"}));
+  auto box = Answer(u"否");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, u"检测到您没有连入任何网络，是否拨号上网(将产生流量费)？");
+  driver_->Sync();
+  EXPECT_FALSE(driver_->ShownMessageBox());
+  EXPECT_EQ(servers_.Requests().size(), before);
+  EXPECT_FALSE(app_->JokeUpdateInProgress);
+}
+
+TEST_F(JokeReaderStatesTest, ScreensAtBothSizes) {
+  for (auto [w, h] : {std::pair{240, 320}, std::pair{480, 800}}) {
+    Launch("[Joke]\r\nAutoPrompt=1\r\n", w, h);
+    ASSERT_TRUE(WaitLoaded());
+    OpenReader();
+    TypeInPageBox(u"28");
+    TapControl(CJoke::kJumpId);
+    EXPECT_EQ(Heading(), u"笑话 28");
+    const std::string size = std::to_string(w) + "x" + std::to_string(h);
+    EXPECT_TRUE(driver_->SaveScreen("joke-long-" + size + ".png"));
+    TypeInPageBox(u"99");
+    TapControl(CJoke::kJumpId);
+    ASSERT_TRUE(driver_->WaitForMessageBox());
+    EXPECT_TRUE(driver_->SaveScreen("joke-jump-error-" + size + ".png"));
+    driver_->AnswerMessageBox(u"确定");
+    TearDown();
+    driver_.reset();
+    app_.reset();
+    device_.reset();
+  }
+}
+
+}  // namespace
+}  // namespace tarvo
