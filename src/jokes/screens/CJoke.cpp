@@ -3,7 +3,7 @@
 #include "app/shell/JokeWork.h"
 #include "jokes/JokeShare.h"
 #include "jokes/PageNumber.h"
-#include "jokes/screens/BoxPrompts.h"
+#include "launcher/controls/BoxPrompts.h"
 #include "jokes/screens/JokeOptions.h"
 #include "launcher/controls/PageButtons.h"
 #include "net/Connection.h"

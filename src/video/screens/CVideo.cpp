@@ -3,7 +3,7 @@
 #include "net/SearchOutcome.h"
 #include "platform/text/Format.h"
 #include "platform/ui/Ui.h"
-#include "video/screens/BoxPrompts.h"
+#include "launcher/controls/BoxPrompts.h"
 #include "video/screens/CSeriesVideo.h"
 #include "video/screens/CVideoDetail.h"
 

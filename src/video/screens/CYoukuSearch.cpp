@@ -6,7 +6,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Ui.h"
 #include "tools/KeywordRecords.h"
-#include "video/screens/BoxPrompts.h"
+#include "launcher/controls/BoxPrompts.h"
 #include "video/screens/CVideo.h"
 
 namespace tarvo::video {

@@ -6,7 +6,7 @@
 #include "net/DownloadToFile.h"
 #include "platform/text/Format.h"
 #include "tools/SystemHelpers.h"
-#include "video/screens/BoxPrompts.h"
+#include "launcher/controls/BoxPrompts.h"
 
 namespace tarvo::video {
 

@@ -1,5 +1,6 @@
 #pragma once
-// The network logic's questions and messages as the toolkit's boxes.
+// The network logic's questions and messages as top-most message boxes with
+// no owner (the screens that ask may be gone when a worker's question comes).
 #include "net/UserPrompts.h"
 #include "platform/ui/MessageBox.h"
 
