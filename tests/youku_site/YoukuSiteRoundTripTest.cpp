@@ -167,10 +167,10 @@ TEST_F(YoukuSiteRoundTrip, EpisodeListsOfThreePagesAndOfDatesComplete) {
 TEST_F(YoukuSiteRoundTrip, ALoopingPagerEndsWithEveryEpisodeOnce) {
   YoukuResult result;
   ASSERT_EQ(Search(u"星河", 0, 0, 1, result), kStatusFound);
-  auto hot = result.Section(YoukuSection::kHot);
-  ASSERT_TRUE(CompleteEpisodes(hot, site_, Fetcher()));
-  EXPECT_EQ(Titles(hot.at(0).groups.at(0).episodes),
-            (std::vector<std::string>{"第1集", "第2集", "第3集", "第4集", "第5集", "第6集"}));
+  auto programmes = result.Section(YoukuSection::kProgrammes);
+  ASSERT_TRUE(CompleteEpisodes(programmes, site_, Fetcher()));
+  EXPECT_EQ(Titles(programmes.at(1).groups.at(0).episodes),
+            (std::vector<std::string>{"第1期", "第2期", "第3期", "第4期", "第5期", "第6期"}));
 }
 
 TEST_F(YoukuSiteRoundTrip, FilmsCompleteFromSingleVideoPagesAndPersonFilmsFromEpisodeLists) {
