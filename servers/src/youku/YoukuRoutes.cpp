@@ -1,5 +1,7 @@
 #include "youku/YoukuRoutes.h"
 
+#include <fstream>
+
 #include "TvRoutes.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Utf8.h"
@@ -38,6 +40,8 @@ std::optional<Answer> Media(const std::string& path) {
 std::optional<Answer> YoukuAnswer(const std::string& dataDir, const std::string& base, const std::string& path,
                                   const std::string& rawTarget, const std::string& rawQuery) {
   using namespace youku;
+  // Without a catalogue the content folder answers these paths like any other.
+  if (!std::ifstream(dataDir + "/youku/catalogue.txt")) return std::nullopt;
   if (StartsWith(path, "/search_video/")) {
     auto request = ParseSearchTarget(rawTarget);
     if (!request) return ErrorPage(404);

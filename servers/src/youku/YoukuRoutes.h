@@ -8,7 +8,8 @@
 //   /img/NAME, /img/v/VID.jpg                pictures
 //   /parse.php?kw=ADDRESS                    the parse page, GBK
 //   /media/VID_N.y4m                         a part's media, a short clip
-// all made from DATA/youku/catalogue.txt.
+// all made from DATA/youku/catalogue.txt; without that file the content
+// folder answers them as any path.
 #include <optional>
 #include <string>
 
