@@ -17,6 +17,7 @@
 #include "TestRoutes.h"
 #include "TimeRoute.h"
 #include "TvRoutes.h"
+#include "youku/YoukuRoutes.h"
 #include "WapGateway.h"
 
 namespace tarvo::servers {
@@ -81,7 +82,9 @@ struct StandInServers::Impl {
       fault = faults.Take(path);
     }
     auto test = options.faults ? TestAnswer(Logged(request), path, query) : std::nullopt;
-    if (!test) test = TvAnswer(options.dataDir, "http://" + request.get_header_value("Host"), path);
+    const std::string base = "http://" + request.get_header_value("Host");
+    if (!test) test = TvAnswer(options.dataDir, base, path);
+    if (!test) test = YoukuAnswer(options.dataDir, base, path, request.target, query);
     Deliver(test ? *test
             : path == kTimePath ? TimeAnswer(options.timeOffsetSeconds)
                                 : ContentAnswer(options.dataDir + "/content", path, query),

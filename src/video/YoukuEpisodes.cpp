@@ -23,10 +23,19 @@ constexpr char16_t kTrailer[] = u"预告";
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
-// The whole episode list of a show, starting with the page already fetched.
-bool CollectEpisodeList(std::string firstBody, WStringView youkuSite, const PageFetcher& fetch,
-                        EpisodeGroup& group) {
-  std::set<WString> seen;
+// The path of an address ("http://host/path" gives "/path"); a path as it is.
+WString PathOf(WStringView url) {
+  size_t scheme = url.find(u"://");
+  if (scheme == WStringView::npos) return WString(url);
+  size_t path = url.find(u'/', scheme + 3);
+  return path == WStringView::npos ? WString(u"/") : WString(url.substr(path));
+}
+
+// The whole episode list of a show, starting with the page already fetched
+// from firstUrl. A pager link back to the first page counts as seen.
+bool CollectEpisodeList(std::string firstBody, WStringView firstUrl, WStringView youkuSite,
+                        const PageFetcher& fetch, EpisodeGroup& group) {
+  std::set<WString> seen{PathOf(firstUrl)};
   std::string body = std::move(firstBody);
   for (int page = 1;; ++page) {
     EpisodeListPage parsed = ParseEpisodeListPage(FromUtf8(body));
@@ -104,7 +113,7 @@ bool CompleteEpisodes(std::vector<SectionEntry>& entries, WStringView youkuSite,
       continue;
     }
     EpisodeGroup group;
-    if (!CollectEpisodeList(std::move(*body), youkuSite, fetch, group)) return false;
+    if (!CollectEpisodeList(std::move(*body), entry.url, youkuSite, fetch, group)) return false;
     if (group.episodes.empty()) return false;
     entry.groups.push_back(std::move(group));
   }

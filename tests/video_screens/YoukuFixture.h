@@ -37,7 +37,14 @@ class YoukuFixture : public SettingsFixture {
     ASSERT_TRUE(device_);
     const std::string profile = dir_.Read("phone/device.ini");
     ASSERT_FALSE(profile.empty());
-    dir_.Write("phone/device.ini", profile + "\n[Network]\nTimeoutMs=500\n");
+    std::string edited = profile;
+    for (const auto& [key, value] : profileValues_) {
+      const size_t at = edited.find("\n" + key + "=");
+      if (at == std::string::npos) continue;
+      const size_t end = edited.find('\n', at + 1);
+      edited.replace(at + 1, end == std::string::npos ? std::string::npos : end - at - 1, key + "=" + value);
+    }
+    dir_.Write("phone/device.ini", edited + "\n[Network]\nTimeoutMs=500\n");
     device_.reset();
     device_ = testing::OpenTestDevice(dir_.File("phone"), servers_.HttpPort());
     driver_ = std::make_unique<ScreenDriver>(width, height);
@@ -147,6 +154,8 @@ class YoukuFixture : public SettingsFixture {
   }
 
   servers::StandInServers servers_;
+  // Profile keys set before the launch (e.g. a base below a fault).
+  std::vector<std::pair<std::string, std::string>> profileValues_;
 };
 
 }  // namespace tarvo::testing
