@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "platform/ui/Messages.h"
 #include "platform/ui/automation/Script.h"
 
@@ -69,6 +73,28 @@ TEST(ScriptParsing, Deadlines) {
   EXPECT_FALSE(ParseDeadline("30"));
   EXPECT_FALSE(ParseDeadline("ms"));
   EXPECT_FALSE(ParseDeadline("-5s"));
+}
+
+}  // namespace
+}  // namespace tarvo::ui::automation
+
+namespace tarvo::ui::automation {
+namespace {
+
+// Every example a newcomer may run is a well-formed script.
+TEST(ScriptExamples, EveryExampleParses) {
+  const std::filesystem::path folder = std::filesystem::path(TARVO_TEST_DATA_DIR) / ".." / ".." / "docs" / "examples";
+  int examples = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.path().extension() != ".tarvo") continue;
+    ++examples;
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string error;
+    EXPECT_TRUE(ParseScript(text.str(), &error).has_value()) << entry.path().filename() << ": " << error;
+  }
+  EXPECT_GE(examples, 4);
 }
 
 }  // namespace
