@@ -35,9 +35,9 @@ std::vector<Episode> Episodes(const std::string& list) {
 }
 
 // "NAME:VID,VID|NAME:VID" (seasons) or "VID,VID" (one unnamed season).
-std::vector<Season> Seasons(const std::string& spec) {
+std::vector<Season> Seasons(const std::string& text) {
   std::vector<Season> seasons;
-  for (const std::string& part : Split(spec, '|')) {
+  for (const std::string& part : Split(text, '|')) {
     const size_t colon = part.find(':');
     if (colon == std::string::npos || part.find(',') < colon) {
       seasons.push_back({"", Episodes(part)});
