@@ -26,6 +26,13 @@ class MemoryFiles : public tarvo::FileAccess {
     return std::nullopt;
   }
   bool DeleteFile(tarvo::WStringView path) override { return files_.erase(tarvo::WString(path)); }
+  bool MoveFile(tarvo::WStringView from, tarvo::WStringView to) override {
+    auto it = files_.find(tarvo::WString(from));
+    if (it == files_.end()) return false;
+    files_[tarvo::WString(to)] = std::move(it->second);
+    files_.erase(tarvo::WString(from));
+    return true;
+  }
   bool RemoveFolder(tarvo::WStringView) override { return false; }
   bool CreateFolder(tarvo::WStringView) override { return true; }
   char16_t Separator() const override { return u'/'; }

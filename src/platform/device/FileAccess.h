@@ -41,6 +41,8 @@ class FileAccess {
   // Entries in enumeration order; nullopt when the folder cannot be listed.
   virtual std::optional<std::vector<FolderEntry>> ListFolder(WStringView path) = 0;
   virtual bool DeleteFile(WStringView path) = 0;
+  // Renames a file in place of to (made with its parents); false when from is no file.
+  virtual bool MoveFile(WStringView from, WStringView to) = 0;
   virtual bool RemoveFolder(WStringView path) = 0;  // only an empty folder
   virtual bool CreateFolder(WStringView path) = 0;  // with its parents
   // The separator this kind of path uses between folder and name.
@@ -62,6 +64,7 @@ class HostFileAccess : public FileAccess {
   bool FolderExists(WStringView path) override;
   std::optional<std::vector<FolderEntry>> ListFolder(WStringView path) override;
   bool DeleteFile(WStringView path) override;
+  bool MoveFile(WStringView from, WStringView to) override;
   bool RemoveFolder(WStringView path) override;
   bool CreateFolder(WStringView path) override;
   char16_t Separator() const override { return u'/'; }

@@ -37,6 +37,13 @@ bool HostFileAccess::DeleteFile(WStringView path) {
   return host::IsRegularFile(target) && host::RemoveFile(target);
 }
 
+bool HostFileAccess::MoveFile(WStringView from, WStringView to) {
+  const std::string target = ToUtf8(to);
+  if (target.empty()) return false;
+  host::MakeFolders(host::Parent(target));
+  return host::RenameFile(ToUtf8(from), target);
+}
+
 bool HostFileAccess::RemoveFolder(WStringView path) {
   return host::RemoveEmptyFolder(ToUtf8(path));
 }

@@ -110,6 +110,10 @@ std::optional<std::vector<DirEntry>> ListFolder(const std::string& path) {
   return entries;
 }
 
+bool RenameFile(const std::string& from, const std::string& to) {
+  return IsRegularFile(from) && ::rename(from.c_str(), to.c_str()) == 0;
+}
+
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
 bool RemoveEmptyFolder(const std::string& path) { return ::rmdir(path.c_str()) == 0; }

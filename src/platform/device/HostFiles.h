@@ -28,6 +28,8 @@ bool IsRegularFile(const std::string& path);
 // nullopt when the folder cannot be enumerated.
 std::optional<std::vector<DirEntry>> ListFolder(const std::string& path);
 bool RemoveFile(const std::string& path);
+// Renames a regular file, replacing a file at to (one rename: never half done).
+bool RenameFile(const std::string& from, const std::string& to);
 bool RemoveEmptyFolder(const std::string& path);
 bool MakeFolders(const std::string& path);
 // Copies a folder tree (files and folders only), keeping existing files.

@@ -134,6 +134,13 @@ bool PhoneFileSystem::DeleteFile(WStringView path) {
   return host && host::IsRegularFile(*host) && host::RemoveFile(*host);
 }
 
+bool PhoneFileSystem::MoveFile(WStringView from, WStringView to) {
+  std::lock_guard<std::mutex> guard(writeLock_);
+  auto source = HostPath(from);
+  auto target = HostPathWithParents(to);
+  return source && target && host::RenameFile(*source, *target);
+}
+
 bool PhoneFileSystem::RemoveFolder(WStringView path) {
   auto parts = SplitPhonePath(path);
   if (!parts || parts->empty()) return false;  // never the root itself

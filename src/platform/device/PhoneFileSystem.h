@@ -25,6 +25,7 @@ class PhoneFileSystem : public FileAccess {
   bool FolderExists(WStringView path) override;
   std::optional<std::vector<FolderEntry>> ListFolder(WStringView path) override;
   bool DeleteFile(WStringView path) override;
+  bool MoveFile(WStringView from, WStringView to) override;
   bool RemoveFolder(WStringView path) override;
   bool CreateFolder(WStringView path) override;
   char16_t Separator() const override { return u'\\'; }

@@ -16,17 +16,6 @@ struct ThumbnailLoader::State {
   Ready onReady;
 };
 
-namespace {
-
-// Moves a finished download to its own name; the folder holds only small pictures.
-bool MoveFile(FileAccess& files, const WString& from, const WString& to) {
-  auto bytes = files.ReadAll(from);
-  files.DeleteFile(from);
-  return bytes && files.WriteAtomically(to, *bytes);
-}
-
-}  // namespace
-
 ThumbnailLoader::ThumbnailLoader(CTarvoApp& app, ui::Window& owner, HttpFetchTimeouts timeouts)
     : app_(app),
       folder_(app.ProgramDir + u"temp\\image\\"),
@@ -65,7 +54,7 @@ bool ThumbnailLoader::Start(std::vector<ThumbnailJob> jobs, Ready ready) {
           files.DeleteFile(part);
           return;
         }
-        if (!MoveFile(files, part, path)) return;
+        if (!files.MoveFile(part, path)) return;
         state->ready.insert(row);
         if (state->onReady) state->onReady(row, path);
       });

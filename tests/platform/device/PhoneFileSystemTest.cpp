@@ -33,6 +33,19 @@ TEST_F(PhoneFileSystemTest, WritingCreatesParentFoldersAndLeavesNoTemporaryFiles
   EXPECT_EQ((*entries)[0].name, u"a.ini");
 }
 
+TEST_F(PhoneFileSystemTest, AMoveReplacesTheTargetAndNeedsAFile) {
+  ASSERT_TRUE(files_.WriteAtomically(u"\\temp\\image\\0.jpg.part", "new"));
+  ASSERT_TRUE(files_.WriteAtomically(u"\\Temp\\Image\\0.JPG", "old"));
+  EXPECT_TRUE(files_.MoveFile(u"\\TEMP\\image\\0.jpg.part", u"\\temp\\image\\0.jpg"));
+  EXPECT_EQ(files_.ReadAll(u"\\temp\\image\\0.jpg").value_or(""), "new");
+  EXPECT_FALSE(files_.FileExists(u"\\temp\\image\\0.jpg.part"));
+  EXPECT_EQ(files_.ListFolder(u"\\temp\\image")->size(), 1u);  // replaced under its old name
+  EXPECT_FALSE(files_.MoveFile(u"\\temp\\image\\none", u"\\temp\\image\\x"));
+  EXPECT_FALSE(files_.MoveFile(u"\\temp\\image", u"\\temp\\moved"));  // a folder is no file
+  EXPECT_TRUE(files_.MoveFile(u"\\temp\\image\\0.jpg", u"\\other\\1.jpg"));  // parents made
+  EXPECT_EQ(files_.ReadAll(u"\\other\\1.jpg").value_or(""), "new");
+}
+
 TEST_F(PhoneFileSystemTest, PathsThatLeaveTheRootAreRefused) {
   EXPECT_FALSE(files_.HostPath(u"\\windows\\..\\..\\etc\\passwd"));
   EXPECT_FALSE(files_.WriteAtomically(u"..\\outside.txt", "x"));
