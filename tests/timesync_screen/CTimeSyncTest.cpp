@@ -10,7 +10,7 @@
 #include "GpsSimulator.h"
 #include "StandInServers.h"
 #include "launcher/CTarvoDlg.h"
-#include "main/ToolTable.h"
+#include "support/LauncherRun.h"
 #include "platform/text/Utf8.h"
 #include "support/TempDir.h"
 #include "support/TestDevice.h"
@@ -75,19 +75,7 @@ class TimeSyncScreen : public ::testing::Test {
     if (!device_) MakeDevice({});
     driver_ = std::make_unique<ScreenDriver>(width, height);
     app_ = std::make_unique<CTarvoApp>(*device_, driver_->GetUi());
-    driver_->Start([this] {
-      app_->InitInstance([this] {
-        CTarvoDlg launcher(*app_);
-        RegisterTools(launcher, *app_);
-        launcher_ = &launcher;
-        const int code = launcher.DoModal();
-        launcher_ = nullptr;
-        return code;
-      });
-    });
-    ASSERT_TRUE(driver_->WaitFor([this] { return launcher_ != nullptr && launcher_->IsVisible(); }))
-        << "shown: " << ToUtf8(driver_->TopCaption()) << " "
-        << ToUtf8(driver_->ShownMessageBox() ? driver_->ShownMessageBox()->text : u"");
+    ASSERT_TRUE(RunLauncherWithTools(*driver_, *app_, launcher_));
   }
 
   // Opens the tool with short waits, as the launcher would.

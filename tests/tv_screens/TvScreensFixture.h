@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "StandInServers.h"
-#include "main/ToolTable.h"
+#include "support/LauncherRun.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/Edit.h"
 #include "settings/SettingsFixture.h"
@@ -47,19 +47,7 @@ class TvScreensFixture : public SettingsFixture {
     ASSERT_TRUE(device_);
     driver_ = std::make_unique<ScreenDriver>(width, height);
     app_ = std::make_unique<CTarvoApp>(*device_, driver_->GetUi());
-    driver_->Start([this] {
-      app_->InitInstance([this] {
-        CTarvoDlg launcher(*app_);
-        RegisterTools(launcher, *app_);
-        launcher_ = &launcher;
-        const int code = launcher.DoModal();
-        launcher_ = nullptr;
-        return code;
-      });
-    });
-    const bool up = driver_->WaitFor([this] { return launcher_ != nullptr && launcher_->IsVisible(); });
-    auto box = driver_->ShownMessageBox();
-    ASSERT_TRUE(up) << ToUtf8(driver_->TopCaption()) << " " << (box ? ToUtf8(box->text) : std::string());
+    ASSERT_TRUE(testing::RunLauncherWithTools(*driver_, *app_, launcher_));
   }
   std::vector<WString> Column(int listId, size_t column = 0) {
     std::vector<WString> texts;

@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "StandInServers.h"
-#include "main/ToolTable.h"
+#include "support/LauncherRun.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Utf8.h"
 #include "platform/ui/ImageCodec.h"
@@ -49,18 +49,7 @@ class YoukuFixture : public SettingsFixture {
     device_ = testing::OpenTestDevice(dir_.File("phone"), servers_.HttpPort());
     driver_ = std::make_unique<ScreenDriver>(width, height);
     app_ = std::make_unique<CTarvoApp>(*device_, driver_->GetUi());
-    driver_->Start([this] {
-      app_->InitInstance([this] {
-        CTarvoDlg launcher(*app_);
-        RegisterTools(launcher, *app_);
-        launcher_ = &launcher;
-        const int code = launcher.DoModal();
-        launcher_ = nullptr;
-        return code;
-      });
-    });
-    ASSERT_TRUE(driver_->WaitFor([this] { return launcher_ != nullptr && launcher_->IsVisible(); }))
-        << ToUtf8(driver_->TopCaption()) << " " << (driver_->ShownMessageBox() ? ToUtf8(driver_->ShownMessageBox()->text) : "");
+    ASSERT_TRUE(testing::RunLauncherWithTools(*driver_, *app_, launcher_));
   }
   std::string Base() const { return servers_.HttpBase(); }
   // A file the stand-in serves at this path (and "@query" for a query).
