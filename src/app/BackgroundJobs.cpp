@@ -39,6 +39,21 @@ bool BackgroundJobs::IsRunning(const std::string& name) const {
   return found != jobs_.end() && IsThreadRunning(*found->second);
 }
 
+bool BackgroundJobs::Stop(const std::string& name, std::chrono::milliseconds bound) {
+  std::unique_ptr<WorkerThread> worker;
+  {
+    std::lock_guard<std::mutex> guard(mutex_);
+    auto found = jobs_.find(name);
+    if (found == jobs_.end()) return true;
+    worker = std::move(found->second);
+    jobs_.erase(found);
+  }
+  worker->RequestStop();
+  if (worker->Join(bound)) return true;
+  worker->Abandon();
+  return false;
+}
+
 bool BackgroundJobs::StopAll(std::chrono::milliseconds bound) {
   std::map<std::string, std::unique_ptr<WorkerThread>> jobs;
   {

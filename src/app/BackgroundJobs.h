@@ -32,6 +32,10 @@ class BackgroundJobs {
   bool StartDefined(const std::string& name);
   // As IsThreadRunning answers it: false for a job never started.
   bool IsRunning(const std::string& name) const;
+  // Asks the named job to stop and waits for it, at most bound; a job that
+  // did not end is left to run out on its own. False in that case. The name
+  // may be started again afterwards.
+  bool Stop(const std::string& name, std::chrono::milliseconds bound = kExitBound);
   // Asks every job to stop at once (each stop token raised, every sleep
   // woken), then waits for them all, at most bound in all. False when a job
   // did not end in time: its thread is left to the end of the process, which

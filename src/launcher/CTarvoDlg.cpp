@@ -5,10 +5,15 @@
 #include "launcher/ItemIcon.h"
 #include "launcher/items/ItemStart.h"
 #include "launcher/LauncherFrame.h"
+#include "launcher/TickerJobs.h"
+#include "launcher/controls/OpenUrl.h"
 #include "launcher/settings/CPersonalSet.h"
 #include "net/Connection.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Ui.h"
+#include "platform/text/Utf8.h"
+
+#include <nlohmann/json.hpp>
 
 namespace tarvo {
 namespace {
@@ -20,6 +25,10 @@ constexpr size_t kPathCapacity = 260;
 }  // namespace
 
 CTarvoDlg::CTarvoDlg(CTarvoApp& app) : ui::Dialog(app.GetUi(), u"Tarvo"), app_(app) {
+  const ui::Font* font = &app.GetUi().NormalFont();
+  // One source of picks, seeded once from the UI's tick count.
+  ticker_ = std::make_unique<Ticker>([font](WStringView text) { return font->TextWidth(text); },
+                                     SeededTickerRandom(static_cast<uint32_t>(app.GetUi().GetClock().NowMs())));
   RegisterTool(u"设置", [this] {
     CPersonalSet(app_).DoModal();
     if (!IsCreated()) return;
@@ -44,6 +53,8 @@ CTarvoDlg::CTarvoDlg(CTarvoApp& app) : ui::Dialog(app.GetUi(), u"Tarvo"), app_(a
 }
 
 CTarvoDlg::~CTarvoDlg() {
+  // The ticker's jobs report to this window: they end with it.
+  if (tickerMailbox_) StopTickerJobs(app_);
   if (connectionListener_ != 0)
     app_.GetDevice().Connections().RemoveStatusListener(connectionListener_);
 }
@@ -110,7 +121,112 @@ bool CTarvoDlg::OnInitDialog() {
   ui::EnterFullScreen(*this, true);
   if (NormalTemplate()) SetTimer(kTickerTimer, kTickerPeriodMs);
   StartJokeStore(app_);
+  tickerMessage_ = ui.RegisterWindowMessage("TarvoTickerRefreshed");
+  tickerMailbox_ = std::make_shared<TickerMailbox>();
+  StartTickerJobs(app_, tickerMailbox_, [&ui, handle = Handle(), message = tickerMessage_] {
+    ui.PostMessage(handle, message, 0, 0);
+  });
   return true;
+}
+
+TickerJokes CTarvoDlg::JokesForTicker() const {
+  TickerJokes jokes;
+  const JokeCollection* store = &app_.Jokes;
+  jokes.loaded = store->Facts().loaded;
+  jokes.count = [store] { return static_cast<size_t>(std::max(0, store->Count())); };
+  jokes.text = [store](size_t index) { return store->JokeAt(static_cast<int>(index)).value_or(WString()); };
+  return jokes;
+}
+
+void CTarvoDlg::StartTickerTimer() {
+  if (!GetUi().HasTimer(this, kTickerTimer)) SetTimer(kTickerTimer, kTickerPeriodMs);
+}
+
+void CTarvoDlg::OnTickerTimer() {
+  ticker_->Tick(JokesForTicker(), [this](const TickerRepaint&) {
+    Invalidate();
+    UpdateWindow();
+  });
+}
+
+void CTarvoDlg::ApplyTickerRefresh() {
+  auto result = tickerMailbox_ ? tickerMailbox_->Take() : std::nullopt;
+  if (!result) return;
+  ticker_->ApplyConfig(result->config);
+  if (result->messages) ticker_->SetMessages(std::move(*result->messages));
+  // The server's "show" turns the ticker on or off in either template.
+  if (result->config.show != 0) {
+    StartTickerTimer();
+  } else {
+    KillTimer(kTickerTimer);
+  }
+  Invalidate();
+}
+
+void CTarvoDlg::OnTickerTap() {
+  const TickerTapAction action = ticker_->TickerTap();
+  if (action.kind == TickerTapAction::Kind::None) return;
+  // The flash: the text turns red at once, then the action runs.
+  Invalidate();
+  UpdateWindow();
+  ui::EnterFullScreen(*this, false);
+  KillTimer(kTickerTimer);
+  switch (action.kind) {
+    case TickerTapAction::Kind::Joke:
+      toolOpen_ = true;
+      tarvo::OpenJokeReader(app_, action.jokeIndex);
+      toolOpen_ = false;
+      break;
+    case TickerTapAction::Kind::Url:
+      OpenUrl(app_, action.url);
+      break;
+    default:
+      break;
+  }
+  if (!IsCreated()) return;
+  ui::EnterFullScreen(*this, true);
+  ticker_->Restore(JokesForTicker());
+  if (NormalTemplate()) StartTickerTimer();
+  Invalidate();
+}
+
+void CTarvoDlg::PaintTicker(ui::Canvas& canvas) {
+  if (!ticker_->Showing()) return;
+  canvas.BlendRect(tickerRect_, kTickerColor, 120);
+  const int left = ticker_->TextLeft();
+  const uint32_t rgb = ticker_->TextColour();
+  const ui::Color colour = ui::Rgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+  canvas.DrawText(GetUi().NormalFont(), ticker_->CurrentText(),
+                  ui::Rect{left, tickerRect_.top, left + ticker_->TextWidth(), tickerRect_.bottom}, colour,
+                  ui::kAlignLeft | ui::kAlignTop);
+}
+
+void CTarvoDlg::DescribePainted(std::vector<ui::PaintedText>& out) const {
+  if (ticker_->Showing()) out.push_back(ui::PaintedText{ticker_->CurrentText(), tickerRect_});
+}
+
+void CTarvoDlg::DescribeValues(ui::DescribedValues& out) const {
+  const Ticker& t = *ticker_;
+  const TickerConfig& config = t.Config();
+  nlohmann::ordered_json groups = nlohmann::ordered_json::array();
+  for (const MessageGroup& g : config.groups)
+    groups.push_back({{"total", g.total}, {"start", g.start}, {"end", g.end}, {"step", g.step}});
+  nlohmann::ordered_json messages = nlohmann::ordered_json::array();
+  for (const TickerMessage& m : t.Messages())
+    messages.push_back({{"action", m.action}, {"url", ToUtf8(m.url)}, {"text", ToUtf8(m.text)}});
+  char colour[8];
+  std::snprintf(colour, sizeof colour, "#%06X", t.TextColour());
+  nlohmann::ordered_json ticker = {
+      {"enabled", t.Enabled()},
+      {"timer", GetUi().HasTimer(this, kTickerTimer)},
+      {"kind", t.CurrentKind()},
+      {"text", ToUtf8(t.CurrentText())},
+      {"textX", t.TextX()},
+      {"colour", colour},
+      {"config", {{"show", config.show}, {"frequency", config.frequency}, {"types", config.types},
+                  {"groups", groups}}},
+      {"messages", messages}};
+  out.emplace_back("ticker", ticker.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
 }
 
 void CTarvoDlg::Relayout() {
@@ -126,6 +242,7 @@ void CTarvoDlg::Relayout() {
   thumbLength_ = metrics.ScreenHeight * metrics.ScreenHeight / layout.ContentHeight();
   tickerRect_ = ui::Rect{0, metrics.ScreenHeight - metrics.TextHeight * 3 / 2, metrics.ScreenWidth,
                          metrics.ScreenHeight};
+  ticker_->SetScreenWidth(metrics.ScreenWidth);
   Invalidate();
 }
 
@@ -160,6 +277,7 @@ void CTarvoDlg::OnPaint(ui::Canvas& canvas) {
   canvas.Copy(*frameCache_, ui::Rect{0, 0, copyWidth, frameCache_->Height()},
               ui::Point{0, gridTop - band});
   if (dragging_) PaintStrip(canvas, height);
+  PaintTicker(canvas);
 }
 
 void CTarvoDlg::PaintStrip(ui::Canvas& canvas, int bottom) {
@@ -177,6 +295,11 @@ void CTarvoDlg::PaintStrip(ui::Canvas& canvas, int bottom) {
 }
 
 void CTarvoDlg::OnPenDown(ui::Point point) {
+  // A press on the band while it shows text is the ticker's, not the icon's below.
+  if (ticker_->Showing() && tickerRect_.Contains(point)) {
+    OnTickerTap();
+    return;
+  }
   selectedItem_ = app_.Layout->HitTest(point.x, point.y, scrollOffset_);
   pressTime_ = GetUi().GetClock().NowMs();
   lastY_ = point.y;
@@ -228,7 +351,7 @@ void CTarvoDlg::OnTimer(int id) {
     }
     Invalidate();
   }
-  // Timer 1 clocks the ticker, which draws itself along the bottom edge.
+  if (id == kTickerTimer) OnTickerTimer();
 }
 
 void CTarvoDlg::StartItem(int index) {
@@ -330,6 +453,10 @@ bool CTarvoDlg::DescribeCellGrid(ui::CellGrid& grid) const {
 }
 
 intptr_t CTarvoDlg::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  if (message == tickerMessage_ && tickerMessage_ != 0) {
+    ApplyTickerRefresh();
+    return 0;
+  }
   if (message == connectionMessage_ && connectionMessage_ != 0) {
     OnConnectionStatus(static_cast<uint32_t>(wParam));
     return 0;

@@ -4,9 +4,11 @@
 // scrolls it with a spring-back at both ends; a tap starts an item.
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "app/shell/TarvoApp.h"
+#include "launcher/Ticker.h"
 #include "platform/ui/Dialog.h"
 
 namespace tarvo {
@@ -14,6 +16,8 @@ namespace tarvo {
 inline constexpr char16_t kBackgroundMissing[] = u"在Tarvo\\TarvoImage目录下没有找到主背景图片！";
 inline constexpr char16_t kBackgroundBroken[] =
     u"主界面背景图片加载失败，可能图片尺寸太大或格式不正确！";
+
+class TickerMailbox;
 
 class CTarvoDlg : public ui::Dialog {
  public:
@@ -43,6 +47,9 @@ class CTarvoDlg : public ui::Dialog {
   bool Dragging() const { return dragging_; }
   bool IsMinimised() const { return minimised_; }
   const ui::Rect& TickerRect() const { return tickerRect_; }
+  const Ticker& GetTicker() const { return *ticker_; }
+  // The jokes as the ticker sees them now.
+  TickerJokes JokesForTicker() const;
   uint32_t ConnectionMessage() const { return connectionMessage_; }
   // A new connection that is not voice only starts the update check (when
   // the launcher is in front) and the silent joke sync, unless they run.
@@ -61,6 +68,9 @@ class CTarvoDlg : public ui::Dialog {
   // The items' titles and cells where the grid shows them now; the grid
   // rests at its top and, when taller than the screen, at its bottom.
   bool DescribeCellGrid(ui::CellGrid& grid) const override;
+  // The ticker's text where the band shows it, and its state under "ticker".
+  void DescribePainted(std::vector<ui::PaintedText>& out) const override;
+  void DescribeValues(ui::DescribedValues& out) const override;
 
  private:
   bool LoadBackground();
@@ -68,6 +78,11 @@ class CTarvoDlg : public ui::Dialog {
   void PaintStrip(ui::Canvas& canvas, int bottom);
   void StartSpringBack();
   bool NormalTemplate();
+  void PaintTicker(ui::Canvas& canvas);
+  void OnTickerTimer();
+  void ApplyTickerRefresh();
+  void OnTickerTap();
+  void StartTickerTimer();
 
   CTarvoApp& app_;
   std::map<WString, Tool> tools_;
@@ -89,6 +104,9 @@ class CTarvoDlg : public ui::Dialog {
   bool toolOpen_ = false;  // a tool that leaves full screen runs
   uint32_t connectionMessage_ = 0;
   int connectionListener_ = 0;
+  std::unique_ptr<Ticker> ticker_;
+  std::shared_ptr<TickerMailbox> tickerMailbox_;
+  uint32_t tickerMessage_ = 0;
 };
 
 }  // namespace tarvo
