@@ -87,7 +87,7 @@ struct StandInServers::Impl {
     if (!test) test = YoukuAnswer(options.dataDir, base, path, request.target, query);
     Deliver(test ? *test
             : path == kTimePath ? TimeAnswer(options.timeOffsetSeconds)
-                                : ContentAnswer(options.dataDir + "/content", path, query),
+                                : ContentAnswer(options.dataDir + "/content", path, query, base),
             fault, response, stop);
   }
 };

@@ -1,11 +1,15 @@
 // The committed sample data answers every content path the program fetches.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
+#include "ContentRoutes.h"
 #include "Fetch.h"
 #include "StandInServers.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Utf8.h"
 
 namespace tarvo::servers {
 namespace {
@@ -47,7 +51,31 @@ TEST_F(SampleDataTest, TheUpdateListOffersNothingNewerAndTheInstallerIsAStandIn)
   const std::string update = Served("/tarvo/update.txt", "tarvo/update.txt");
   EXPECT_NE(update.find("[Update]\r\n"), std::string::npos);
   EXPECT_NE(update.find("Version=1.15\r\n"), std::string::npos);
-  EXPECT_EQ(Served("/tarvo/update.exe", "tarvo/update.exe").rfind("TARVO STAND-IN INSTALLER", 0), 0u);
+}
+
+TEST_F(SampleDataTest, TheInstallerIsMadeOnRequest) {
+  const auto fetched = testing::Fetch(servers_.HttpBase() + "/tarvo/update.exe");
+  EXPECT_EQ(fetched.status, 200);
+  const std::string head = "TARVO STAND-IN INSTALLER 1.16\r\n";
+  ASSERT_EQ(fetched.body.size(), head.size() + 300 * 1024);
+  EXPECT_EQ(fetched.body.rfind(head, 0), 0u);
+  EXPECT_EQ(fetched.body, StandInInstaller());
+  bool seen[256] = {};
+  for (size_t i = head.size(); i < fetched.body.size(); ++i) seen[static_cast<unsigned char>(fetched.body[i])] = true;
+  EXPECT_EQ(std::count(std::begin(seen), std::end(seen), true), 256);
+}
+
+TEST_F(SampleDataTest, TheUpdateVariantsAskSilenceAndChannel) {
+  auto variant = [](const std::string& name) {
+    std::ifstream in(std::string(TARVO_SERVER_DATA_DIR) + "/variants/update/" + name, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  };
+  EXPECT_EQ(variant("update-ask-1.16.txt"), "[Update]\r\nVersion=1.16\r\nisValid=1\r\nisSilence=0\r\n");
+  EXPECT_EQ(variant("update-silent-2.0.txt"), "[Update]\r\nVersion=2.0\r\nisValid=1\r\n");
+  EXPECT_NE(variant("update-channel-default.txt").find("[default]\r\nVersion=1.16\r\nisValid=1\r\n"),
+            std::string::npos);
 }
 
 TEST_F(SampleDataTest, TheTickerLeadAndEveryListFileItNames) {
@@ -57,10 +85,22 @@ TEST_F(SampleDataTest, TheTickerLeadAndEveryListFileItNames) {
   const int start = Value(lead, "start1"), end = Value(lead, "end1"), step = Value(lead, "step1");
   ASSERT_GT(step, 0);
   ASSERT_LE(start, end);
-  for (int n = start / step + 1; n <= end / step + 1; ++n) {
+  EXPECT_EQ(Value(lead, "total1"), 12);
+  int messages = 0;
+  for (int n = (start - 1) / step + 1; n <= (end - 1) / step + 1; ++n) {
+    // Written in UTF-8 with "{{base}}" for the links; served in GBK with the port's base.
     const std::string name = "TarvoMsgList" + std::to_string(n) + ".txt";
-    EXPECT_NE(Served("/tarvo/" + name, "tarvo/" + name).find("tarvomsg"), std::string::npos) << name;
+    const auto fetched = testing::Fetch(servers_.HttpBase() + "/tarvo/" + name);
+    EXPECT_EQ(fetched.status, 200) << name;
+    std::string expected = FileBytes("tarvo/" + name + ".utf8");
+    for (size_t at = expected.find("{{base}}"); at != std::string::npos; at = expected.find("{{base}}"))
+      expected.replace(at, 8, servers_.HttpBase());
+    EXPECT_EQ(ToUtf8(FromCodePage(fetched.body, "GBK")), expected) << name;
+    EXPECT_NE(fetched.body.find(servers_.HttpBase() + "/article.asp?id=109"), std::string::npos) << name;
+    for (size_t at = fetched.body.find("tarvomsg"); at != std::string::npos; at = fetched.body.find("tarvomsg", at + 1))
+      ++messages;
   }
+  EXPECT_EQ(messages, 12);
 }
 
 TEST_F(SampleDataTest, TheJokeLeadAndEveryJokeFileWithStepJokesEach) {
