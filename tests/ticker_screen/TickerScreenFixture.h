@@ -4,6 +4,9 @@
 // virtual clock, so that each 150 ms advanced is one tick of the ticker.
 #include <gtest/gtest.h>
 
+#include <condition_variable>
+#include <mutex>
+
 #include "StandInServers.h"
 #include "app/shell/TarvoApp.h"
 #include "launcher/CTarvoDlg.h"
@@ -57,7 +60,9 @@ class TickerScreenFixture : public ::testing::Test {
         launcher_ = nullptr;
         return code;
       });
+      std::lock_guard<std::mutex> guard(finishMutex_);
       finished_ = true;
+      finishedSignal_.notify_all();
     });
     ASSERT_TRUE(driver_->WaitFor([this] { return launcher_ != nullptr && launcher_->IsVisible(); }));
   }
@@ -77,6 +82,11 @@ class TickerScreenFixture : public ::testing::Test {
     return driver_->Invoke([this, read] { return read(launcher_->GetTicker()); });
   }
   ui::Rect Band() { return driver_->Invoke([this] { return launcher_->TickerRect(); }); }
+  // Waits until the program's run (launcher and exit sequence) has returned.
+  bool WaitFinished(std::chrono::milliseconds deadline) {
+    std::unique_lock<std::mutex> lock(finishMutex_);
+    return finishedSignal_.wait_for(lock, deadline, [this] { return finished_; });
+  }
   std::string LaunchLog() { return dir_.Read("phone/launch.log"); }
   void TearDown() override {
     if (driver_) {
@@ -91,6 +101,8 @@ class TickerScreenFixture : public ::testing::Test {
   std::unique_ptr<testing::ScreenDriver> driver_;
   std::unique_ptr<CTarvoApp> app_;
   CTarvoDlg* launcher_ = nullptr;
+  std::mutex finishMutex_;
+  std::condition_variable finishedSignal_;
   bool finished_ = false;
   std::string config_;  // the launcher's configuration file, when given
 };
