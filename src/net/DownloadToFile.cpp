@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "net/DownloadAttempts.h"
 #include "net/FetchUrl.h"
 #include "platform/net/HttpTransport.h"
 #include "platform/text/Utf8.h"
@@ -11,18 +12,7 @@
 namespace tarvo {
 namespace {
 
-constexpr size_t kReadSize = 1023;
-
-// The ways the address is tried, in order, until one gives a response:
-// reload without cache and with the no-cache pragma, plain, reload, and
-// plain again (no proxy is ever used, so the last, direct try of the phone
-// is the same request).
-const std::vector<std::string> kAttempts[] = {
-    {"Cache-Control: no-cache", "Pragma: no-cache"},
-    {},
-    {"Cache-Control: no-cache"},
-    {},
-};
+constexpr size_t kReadSize = kDownloadReadSize;
 
 bool Stopped(const std::atomic<bool>* stop) { return stop != nullptr && stop->load(); }
 
@@ -64,7 +54,7 @@ bool Attempt(const std::string& address, const std::vector<std::string>& headers
 void DownloadToFile(WStringView url, FileAccess& files, WStringView filePath,
                     HttpFetchTimeouts timeouts, const std::atomic<bool>* stop) {
   const std::string address = EscapeRequestBytes(ToUtf8(url));
-  for (const auto& headers : kAttempts) {
+  for (const auto& headers : DownloadAttemptHeaders()) {
     if (Stopped(stop)) break;
     std::string body;
     bool complete = false;
