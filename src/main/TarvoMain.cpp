@@ -10,6 +10,7 @@
 #include "app/shell/TarvoApp.h"
 #include "launcher/CTarvoDlg.h"
 #include "main/ToolTable.h"
+#include "main/UpdateWork.h"
 #include "main/LauncherState.h"
 #include "main/ScriptedRun.h"
 #include "main/TarvoOptions.h"
@@ -109,6 +110,7 @@ int main(int argc, char** argv) {
   bool screenshotSaved = true;
   ui.PostTask([&] {
     const int code = app.InitInstance([&] {
+      StartUpdateCheck(app);
       CTarvoDlg launcher(app);
       RegisterTools(launcher, app);
       // Once the launcher's loop runs, so that its handle is valid: a request

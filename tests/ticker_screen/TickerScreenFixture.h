@@ -11,6 +11,7 @@
 #include "app/shell/TarvoApp.h"
 #include "launcher/CTarvoDlg.h"
 #include "main/ToolTable.h"
+#include "main/UpdateWork.h"
 #include "platform/text/CodePage.h"
 #include "platform/text/Utf8.h"
 #include "support/TempDir.h"
@@ -52,7 +53,8 @@ class TickerScreenFixture : public ::testing::Test {
     driver_ = std::make_unique<testing::ScreenDriver>(width, height);
     app_ = std::make_unique<CTarvoApp>(*device_, driver_->GetUi());
     driver_->Start([this] {
-      app_->InitInstance([this] {
+      const int code = app_->InitInstance([this] {
+        if (withUpdateCheck_) StartUpdateCheck(*app_);
         CTarvoDlg launcher(*app_);
         RegisterTools(launcher, *app_);
         launcher_ = &launcher;
@@ -61,6 +63,7 @@ class TickerScreenFixture : public ::testing::Test {
         return code;
       });
       std::lock_guard<std::mutex> guard(finishMutex_);
+      code_ = code;
       finished_ = true;
       finishedSignal_.notify_all();
     });
@@ -104,6 +107,8 @@ class TickerScreenFixture : public ::testing::Test {
   std::mutex finishMutex_;
   std::condition_variable finishedSignal_;
   bool finished_ = false;
+  int code_ = -2;
+  bool withUpdateCheck_ = false;  // the start-up update check runs, as in tarvo
   std::string config_;  // the launcher's configuration file, when given
 };
 

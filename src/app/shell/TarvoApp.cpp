@@ -98,6 +98,9 @@ int CTarvoApp::InitInstance(const std::function<int()>& runLauncher) {
   if (!PrepareApplication()) return kRefused;
   const int code = runLauncher();
   JobsEndedInTime = Jobs.StopAll();
+  UpdateProgress.reset();
+  // The installer now running needs "\windows\TarvoUpdate.exe" and "\windows\Tarvo.ini".
+  if (InstallerStarted) return 0;
   RemoveLeftoverFiles();
   return code;
 }

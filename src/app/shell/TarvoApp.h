@@ -96,6 +96,11 @@ class CTarvoApp {
   // False when a job did not end within the exit bound: the process should
   // end at once, without running the destructors the job may still need.
   bool JobsEndedInTime = true;
+  // The update check started the installer: the exit leaves its files
+  // (UpdaterPath, the hand-over file) alone and the program ends with 0.
+  bool InstallerStarted = false;
+  // The installer download's window while it shows (UI thread only).
+  std::unique_ptr<ui::Window> UpdateProgress;
 
  private:
   Device& device_;
