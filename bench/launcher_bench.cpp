@@ -52,6 +52,47 @@ void BM_DragFrame480x800(benchmark::State& state) {
 }
 BENCHMARK(BM_DragFrame480x800)->Unit(benchmark::kMicrosecond);
 
+// Shows one server message of the given length on the ticker.
+void ShowMessage(Launcher& launcher, size_t characters) {
+  tarvo::Ticker& ticker = launcher.dialog->GetTicker();
+  tarvo::TickerConfig config;
+  config.types = tarvo::kTickerMessages;
+  ticker.ApplyConfig(config);
+  tarvo::WString text;
+  for (size_t i = 0; i < characters; ++i) text.push_back(i % 3 == 0 ? u'讯' : u'a');
+  ticker.SetMessages({{0, u"", text}});
+  launcher.dialog->OnTimer(tarvo::CTarvoDlg::kTickerTimer);
+}
+
+// One tick of timer 1 and the frame it paints, at 480x800.
+void BM_TickerTick480x800(benchmark::State& state) {
+  Launcher launcher(480, 800);
+  ShowMessage(launcher, static_cast<size_t>(state.range(0)));
+  for (auto _ : state) {
+    launcher.dialog->OnTimer(tarvo::CTarvoDlg::kTickerTimer);
+    benchmark::DoNotOptimize(launcher.ui->RenderScreen());
+  }
+}
+BENCHMARK(BM_TickerTick480x800)->Arg(20)->Arg(2000)->Unit(benchmark::kMicrosecond);
+
+// A drag frame while the ticker shows a message.
+void BM_DragFrameWithTicker480x800(benchmark::State& state) {
+  Launcher launcher(480, 800);
+  ShowMessage(launcher, 20);
+  auto& dialog = *launcher.dialog;
+  dialog.OnPenDown({200, 400});
+  launcher.clock.Advance(100);
+  int y = 400;
+  int direction = -6;
+  for (auto _ : state) {
+    y += direction;
+    if (y < 300 || y > 500) direction = -direction;
+    dialog.OnPenMove({200, y});
+    benchmark::DoNotOptimize(launcher.ui->RenderScreen());
+  }
+}
+BENCHMARK(BM_DragFrameWithTicker480x800)->Unit(benchmark::kMicrosecond);
+
 void BM_FirstPaintWithFrameCache240x320(benchmark::State& state) {
   Launcher launcher(240, 320);
   for (auto _ : state) {

@@ -48,6 +48,7 @@ class CTarvoDlg : public ui::Dialog {
   bool IsMinimised() const { return minimised_; }
   const ui::Rect& TickerRect() const { return tickerRect_; }
   const Ticker& GetTicker() const { return *ticker_; }
+  Ticker& GetTicker() { return *ticker_; }
   // The jokes as the ticker sees them now.
   TickerJokes JokesForTicker() const;
   uint32_t ConnectionMessage() const { return connectionMessage_; }

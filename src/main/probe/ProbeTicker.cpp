@@ -4,7 +4,11 @@
 
 #include "launcher/TickerLead.h"
 #include "launcher/TickerMessages.h"
+#include "launcher/TickerRefresh.h"
 #include "launcher/TickerSchedule.h"
+#include "net/HttpFetch.h"
+#include "platform/device/Device.h"
+#include "platform/text/Utf8.h"
 #include "main/probe/ProbeCommand.h"
 #include "main/probe/ProbeJson.h"
 #include "platform/text/CodePage.h"
@@ -16,7 +20,8 @@ constexpr const char* kUsage =
     "  ticker lead FILE\n"
     "  ticker files START END STEP\n"
     "  ticker messages FILE FIRST LAST\n"
-    "  ticker due LASTUPDATETIME FREQUENCY NOW   (times as \"YYYY-MM-DD  hh:mm:ss\")";
+    "  ticker due LASTUPDATETIME FREQUENCY NOW   (times as \"YYYY-MM-DD  hh:mm:ss\")\n"
+    "  ticker refresh --device DIR   (one refresh on the device, as the launcher runs it)";
 
 std::optional<int> IntArg(const std::string& text) {
   auto value = ParseInteger(text);
@@ -62,11 +67,52 @@ int Messages(ProbeContext& context, const std::string& path, int first, int last
   return kExitOk;
 }
 
+int RefreshOnDevice(ProbeContext& context) {
+  std::string error;
+  auto device = Device::Open(*context.deviceDir, &error);
+  if (!device) {
+    context.err << "tarvo-probe: " << error << "\n";
+    return kExitUsage;
+  }
+  TickerRefreshSetup setup;
+  setup.files = &device->Files();
+  setup.registry = &device->GetRegistry();
+  setup.codePage = device->CodePage();
+  setup.tempFolder = u"\\Program Files\\Tarvo\\temp\\";
+  setup.contentServer = FromUtf8(device->Profile().Server("ContentServer"));
+  while (!setup.contentServer.empty() && setup.contentServer.back() == u'/') setup.contentServer.pop_back();
+  Device* phone = device.get();
+  setup.nowUtc = [phone] { return phone->Clock().GetSystemTime(); };
+  const HttpFetchTimeouts timeouts = HttpFetchTimeouts::ForDevice(device->Profile());
+  setup.fetch = [phone, timeouts](WStringView url, WStringView path, const StopToken& stop) {
+    HttpFetch fetch(url, phone->Files(), path, timeouts, stop.FlagPointer());
+  };
+  StopToken stop;
+  auto result = RefreshTicker(setup, stop);
+  nlohmann::json out = {{"refreshed", result.has_value()}};
+  if (result) {
+    out["show"] = result->config.show;
+    out["frequency"] = result->config.frequency;
+    out["types"] = result->config.types;
+    if (result->messages) {
+      nlohmann::json list = nlohmann::json::array();
+      for (const TickerMessage& m : *result->messages)
+        list.push_back({{"action", m.action}, {"url", Utf8(m.url)}, {"text", Utf8(m.text)}});
+      out["messages"] = list;
+    }
+  }
+  auto stored = device->GetRegistry().GetString(RegistryRoot::ClassesRoot, kTickerRegistryKey, kTickerLastUpdateValue);
+  out["lastUpdateTime"] = stored ? nlohmann::json(Utf8(*stored)) : nlohmann::json();
+  PrintJson(context, out);
+  return kExitOk;
+}
+
 int RunTicker(ProbeContext& context) {
   auto args = context.args.Positional();
   if (context.args.HasError() || args.empty()) return Usage(context, kUsage);
   const std::string& verb = args[0];
   if (verb == "lead" && args.size() == 2) return Lead(context, args[1]);
+  if (verb == "refresh" && args.size() == 1 && context.deviceDir) return RefreshOnDevice(context);
   if (verb == "files" && args.size() == 4) {
     auto start = IntArg(args[1]), end = IntArg(args[2]), step = IntArg(args[3]);
     if (!start || !end || !step) return Usage(context, kUsage);
