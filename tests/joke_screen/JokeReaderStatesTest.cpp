@@ -78,14 +78,20 @@ TEST_F(JokeReaderStatesTest, UpdatingOfflineOnlyOffersTheDial) {
   Launch("[Joke]\r\nAutoPrompt=1\r\nupdate_prompt=1\r\n");
   ASSERT_TRUE(WaitLoaded());
   OpenReader();
-  const size_t before = servers_.Requests().size();
+  // Only the joke files count: the launcher's ticker refresh may still be asking.
+  auto jokeRequests = [this] {
+    size_t count = 0;
+    for (const auto& request : servers_.Requests()) count += request.target.rfind("/xh/", 0) == 0 ? 1 : 0;
+    return count;
+  };
+  const size_t before = jokeRequests();
   ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"更新笑话"}));
   auto box = Answer(u"否");
   ASSERT_TRUE(box);
   EXPECT_EQ(box->text, u"检测到您没有连入任何网络，是否拨号上网(将产生流量费)？");
   driver_->Sync();
   EXPECT_FALSE(driver_->ShownMessageBox());
-  EXPECT_EQ(servers_.Requests().size(), before);
+  EXPECT_EQ(jokeRequests(), before);
   EXPECT_FALSE(app_->JokeUpdateInProgress);
 }
 
