@@ -26,6 +26,24 @@ TEST(BackgroundJobs, OneRunPerNameCountedAsBusy) {
   EXPECT_FALSE(jobs.IsRunning("sync"));
 }
 
+TEST(BackgroundJobs, StoppingOneJobEndsItAndTheNameStartsAgain) {
+  BackgroundJobs jobs;
+  std::promise<void> asleep;
+  ASSERT_TRUE(jobs.Start("ticker", [&asleep](const StopToken& stop) {
+    asleep.set_value();
+    stop.SleepFor(1h);
+  }));
+  ASSERT_TRUE(jobs.Start("other", [](const StopToken& stop) { stop.SleepFor(1h); }));
+  asleep.get_future().wait();
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(jobs.Stop("ticker"));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+  EXPECT_FALSE(jobs.IsRunning("ticker"));
+  EXPECT_TRUE(jobs.IsRunning("other"));
+  EXPECT_TRUE(jobs.Stop("never-started"));
+  EXPECT_TRUE(jobs.Start("ticker", [](const StopToken&) {}));
+}
+
 TEST(BackgroundJobs, AJobSleepingBetweenRoundsIsNotBusyWhileItSleeps) {
   WorkTracker tracker;
   BackgroundJobs jobs(&tracker);
