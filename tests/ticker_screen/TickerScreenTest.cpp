@@ -168,3 +168,21 @@ TEST_F(TickerScreenTest, AJokeTapOpensTheReaderAtThatJoke) {
 
 }  // namespace
 }  // namespace tarvo
+
+namespace tarvo {
+namespace {
+
+// The office template starts no ticker of its own; a refresh that shows it does.
+TEST_F(TickerScreenTest, ARefreshThatShowsStartsTheTimerInTheOfficeTemplateToo) {
+  ServeMessages({kWelcome});
+  config_ = "[TemplateStyle]\r\nstyle=1\r\n";
+  Launch();
+  ASSERT_TRUE(WaitRefreshed(1));
+  EXPECT_EQ(driver_->Invoke([this] { return app_->TemplateStyle(); }), 1);
+  EXPECT_TRUE(driver_->Invoke([this] { return driver_->GetUi().HasTimer(launcher_, CTarvoDlg::kTickerTimer); }));
+  Ticks(2);
+  EXPECT_EQ(OnTicker([](const Ticker& t) { return t.TextX(); }), 220);
+}
+
+}  // namespace
+}  // namespace tarvo
