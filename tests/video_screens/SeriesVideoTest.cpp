@@ -86,7 +86,8 @@ TEST(SeriesLayoutRules, ShortContentNeverScrollsAndColumnsStayAtLeastOne) {
   SeriesGeometry geometry{240, 27, 18, [](WStringView text) { return static_cast<int>(text.size()) * 40; }};
   const SeriesLayout layout = LayOutSeries({show}, false, geometry);
   EXPECT_EQ(layout.columns, 1);
-  EXPECT_EQ(layout.contentHeight, 27 * 4);
+  // The title, the group's name, the one episode.
+  EXPECT_EQ(layout.contentHeight, 27 * 3);
   SectionEntry empty{u"空", u"u", u"t", u"", {EpisodeGroup{u"无", {}}}};
   const SeriesLayout none = LayOutSeries({empty}, false, geometry);
   EXPECT_EQ(none.cellWidth, 18);

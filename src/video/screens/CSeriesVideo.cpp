@@ -17,7 +17,7 @@ CSeriesVideo::CSeriesVideo(CTarvoApp& app, std::vector<SectionEntry> entries, ui
 void CSeriesVideo::LoadSeries() {
   const ui::Font& font = GetFont();
   SeriesGeometry geometry{app_.Metrics.ScreenWidth, ScrollStep(), app_.Metrics.TextHeight,
-                          [&font](WStringView text) { return font.TextWidth(text); }};
+                          [&font](WStringView text) { return font.TextWidth(text); }, app_.Metrics.ScrollBarWidth};
   layout_ = LayOutSeries(entries_, flag_ == kFlagVariety, geometry);
   SetCells(layout_.cells, layout_.contentHeight);
 }
