@@ -79,6 +79,9 @@ TEST_F(SeriesVideo, ATapPlaysAndATapAndHoldOffersTheDownloadInstead) {
   driver_->Tap(*first);
   ASSERT_TRUE(driver_->WaitFor([this] { return LaunchLog().find("Tarvo.m3u") != std::string::npos; }));
   EXPECT_NE(Playlist().find("http://media.test/1.flv"), std::string::npos);
+  // Out of full screen for the player, "返回" still sits inside the window.
+  TapControl(CVirtualSeriesVideo::kBackId);
+  EXPECT_TRUE(driver_->WaitForDialog(u"视频列表"));
 }
 
 TEST(SeriesLayoutRules, ShortContentNeverScrollsAndColumnsStayAtLeastOne) {

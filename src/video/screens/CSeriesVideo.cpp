@@ -23,8 +23,10 @@ void CSeriesVideo::LoadSeries() {
 }
 
 void CSeriesVideo::LayOut() {
+  // The base clears the flag: a turned screen's width is read first.
+  const bool turned = LayoutDirty();
   CVirtualSeriesVideo::LayOut();
-  if (LayoutDirty()) LoadSeries();
+  if (turned) LoadSeries();
 }
 
 WString CSeriesVideo::SourceOf(int item) const {

@@ -52,6 +52,8 @@ class CVirtualSeriesVideo : public CVirtualDialog {
   void OnOK() override { Back(); }
   void OnCancel() override { Back(); }
   void OnPaint(ui::Canvas& canvas) override;
+  // Leaving full screen to play moves the window: the bar and "返回" follow.
+  void OnSize() override { LayOut(); }
   void OnPenDown(ui::Point point) override;
   void OnPenMove(ui::Point point) override;
   void OnPenUp(ui::Point point) override;
