@@ -79,6 +79,9 @@ TEST_F(SeriesVideo, ATapPlaysAndATapAndHoldOffersTheDownloadInstead) {
   driver_->Tap(*first);
   ASSERT_TRUE(driver_->WaitFor([this] { return LaunchLog().find("Tarvo.m3u") != std::string::npos; }));
   EXPECT_NE(Playlist().find("http://media.test/1.flv"), std::string::npos);
+  // Out of full screen for the player, "返回" still sits inside the window.
+  TapControl(CVirtualSeriesVideo::kBackId);
+  EXPECT_TRUE(driver_->WaitForDialog(u"视频列表"));
 }
 
 TEST(SeriesLayoutRules, ShortContentNeverScrollsAndColumnsStayAtLeastOne) {
@@ -86,7 +89,8 @@ TEST(SeriesLayoutRules, ShortContentNeverScrollsAndColumnsStayAtLeastOne) {
   SeriesGeometry geometry{240, 27, 18, [](WStringView text) { return static_cast<int>(text.size()) * 40; }};
   const SeriesLayout layout = LayOutSeries({show}, false, geometry);
   EXPECT_EQ(layout.columns, 1);
-  EXPECT_EQ(layout.contentHeight, 27 * 4);
+  // The title, the group's name, the one episode.
+  EXPECT_EQ(layout.contentHeight, 27 * 3);
   SectionEntry empty{u"空", u"u", u"t", u"", {EpisodeGroup{u"无", {}}}};
   const SeriesLayout none = LayOutSeries({empty}, false, geometry);
   EXPECT_EQ(none.cellWidth, 18);

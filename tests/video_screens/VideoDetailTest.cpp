@@ -36,6 +36,9 @@ TEST_F(VideoDetail, PlayingTwiceAsksTheParsePageOnceAndOpensThePlaylist) {
   for (size_t at = log.find("\topen\t"); at != std::string::npos; at = log.find("\topen\t", at + 1)) ++opens;
   EXPECT_EQ(opens, 2u);
   EXPECT_NE(log.find("Tarvo.m3u"), std::string::npos);
+  // "返回" after a play leaves the detail.
+  TapControl(1103);
+  EXPECT_TRUE(driver_->WaitForDialog(u"视频列表"));
 }
 
 TEST_F(VideoDetail, AFailedResolutionSaysWhyAndDownloadsNothing) {

@@ -36,6 +36,51 @@ TEST_F(YoukuSearch, OrderingAndHdGoIntoThePathAndTheListOpens) {
   EXPECT_EQ(rows->at(0).at(0), u"第一个\n介绍\n01:00");
 }
 
+TEST_F(YoukuSearch, EveryOrderingGoesIntoThePath) {
+  for (int order = 1; order <= 5; ++order)
+    Serve("/search_video/q_abc_orderby_" + std::to_string(order) + "_hd_0_page_1", ResultPage({{"v", "一", ""}}));
+  LaunchVideo();
+  OpenSearch();
+  TypeKeyword(u"abc");
+  for (int index = 0; index < 5; ++index) {
+    driver_->Invoke([this, index] {
+      dynamic_cast<ui::ComboBox*>(FindDescendant(driver_->GetUi().ActiveWindow(), 1203))->SetCurSel(index);
+    });
+    TapSearch();
+    ASSERT_TRUE(driver_->WaitForDialog(u"视频列表"));
+    driver_->Key(ui::keys::kEscape);
+    ASSERT_TRUE(driver_->WaitForDialog(u"视频搜索"));
+  }
+  std::vector<std::string> searches;
+  for (const auto& target : RequestTargets())
+    if (target.rfind("/search_video/", 0) == 0) searches.push_back(target);
+  EXPECT_EQ(searches, (std::vector<std::string>{"/search_video/q_%61%62%63_orderby_1_hd_0_page_1",
+                                                        "/search_video/q_%61%62%63_orderby_2_hd_0_page_1",
+                                                        "/search_video/q_%61%62%63_orderby_3_hd_0_page_1",
+                                                        "/search_video/q_%61%62%63_orderby_4_hd_0_page_1",
+                                                        "/search_video/q_%61%62%63_orderby_5_hd_0_page_1"}));
+}
+
+TEST_F(YoukuSearch, ANewDeviceOffersTheSampleKeywordsAndAStoredOneIsNotStoredAgain) {
+  // The stand-in finds its files by the decoded path.
+  Serve("/search_video/q_星河_orderby_1_hd_0_page_1", ResultPage({{"v", "一", ""}}));
+  LaunchVideo();
+  OpenSearch();
+  const auto items = driver_->Invoke([this] {
+    auto* keyword = dynamic_cast<ui::ComboBox*>(FindDescendant(driver_->GetUi().ActiveWindow(), 1201));
+    std::vector<WString> texts;
+    for (int i = 0; i < keyword->GetCount(); ++i) texts.push_back(keyword->GetLBText(i));
+    keyword->SetCurSel(0);
+    return texts;
+  });
+  EXPECT_EQ(items, (std::vector<WString>{u"星河", u"海风"}));
+  const std::string before = PhoneFile("Program Files/Tarvo/temp/TarvoSearchRecord.txt");
+  TapSearch();
+  ASSERT_TRUE(driver_->WaitForDialog(u"视频列表"));
+  EXPECT_EQ(CountRequests("/search_video/q_%E6%98%9F%E6%B2%B3_orderby_1_hd_0_page_1"), 1u);
+  EXPECT_EQ(PhoneFile("Program Files/Tarvo/temp/TarvoSearchRecord.txt"), before);
+}
+
 TEST_F(YoukuSearch, ANewKeywordIsStoredOnceWhateverItsCase) {
   Serve("/search_video/q_Abc_orderby_1_hd_0_page_1", "<!--无结果-->");
   Serve("/search_video/q_ABC_orderby_1_hd_0_page_1", "<!--无结果-->");

@@ -14,6 +14,7 @@ struct HostOption {
 };
 constexpr HostOption kHostOptions[] = {
     {"--soku-base", "SokuBase", &VideoHosts::sokuBase},
+    {"--youku-search", "YoukuSearch", &VideoHosts::youkuSearch},
     {"--youku-site", "YoukuSite", &VideoHosts::youkuSite},
     {"--hot-server", "HotVideo", &VideoHosts::hotServer},
     {"--parse-page", "ParsePage", &VideoHosts::parsePage},

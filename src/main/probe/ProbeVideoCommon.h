@@ -17,13 +17,14 @@ using OrderedJson = nlohmann::ordered_json;
 
 struct VideoHosts {
   WString sokuBase;
+  WString youkuSearch;
   WString youkuSite;
   WString hotServer;
   WString parsePage;
   std::vector<WString> hotChannels;
 };
 
-// Takes --soku-base, --youku-site, --hot-server and --parse-page from the
+// Takes --soku-base, --youku-search, --youku-site, --hot-server and --parse-page from the
 // arguments; what they leave open comes from the profile of --device (when
 // given), else stays empty. nullopt (reason printed) when the device cannot
 // be opened.

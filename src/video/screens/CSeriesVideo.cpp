@@ -17,14 +17,16 @@ CSeriesVideo::CSeriesVideo(CTarvoApp& app, std::vector<SectionEntry> entries, ui
 void CSeriesVideo::LoadSeries() {
   const ui::Font& font = GetFont();
   SeriesGeometry geometry{app_.Metrics.ScreenWidth, ScrollStep(), app_.Metrics.TextHeight,
-                          [&font](WStringView text) { return font.TextWidth(text); }};
+                          [&font](WStringView text) { return font.TextWidth(text); }, app_.Metrics.ScrollBarWidth};
   layout_ = LayOutSeries(entries_, flag_ == kFlagVariety, geometry);
   SetCells(layout_.cells, layout_.contentHeight);
 }
 
 void CSeriesVideo::LayOut() {
+  // The base clears the flag: a turned screen's width is read first.
+  const bool turned = LayoutDirty();
   CVirtualSeriesVideo::LayOut();
-  if (LayoutDirty()) LoadSeries();
+  if (turned) LoadSeries();
 }
 
 WString CSeriesVideo::SourceOf(int item) const {

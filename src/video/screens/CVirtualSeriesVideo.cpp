@@ -27,6 +27,7 @@ bool CVirtualSeriesVideo::OnInitDialog() {
   ui::EnterFullScreen(*this, true);
   back_.Create(u"返回", ui::Rect{}, this, kBackId);
   back_.LoadBitmaps(app_.Imaging(), app_.ProgramDir, 182, 181);
+  bar_.Create(this, ui::Rect{}, kScrollBarId);
   LayOut();
   LoadSeries();
   return true;
@@ -39,6 +40,10 @@ void CVirtualSeriesVideo::LayOut() {
   const int right = client.right - m.ScrollBarWidth;
   if (back_.IsCreated())
     back_.MoveWindow(ui::Rect{right - m.ButtonWidth, visibleHeight_, right, client.bottom});
+  if (bar_.IsCreated()) {
+    bar_.MoveWindow(ui::Rect{right, 0, client.right, visibleHeight_});
+    bar_.SetRange(contentHeight_, visibleHeight_);
+  }
   SetOffset(offset_);
   MarkLaidOut();
 }
@@ -46,6 +51,7 @@ void CVirtualSeriesVideo::LayOut() {
 void CVirtualSeriesVideo::SetCells(std::vector<SeriesCell> cells, int contentHeight) {
   cells_ = std::move(cells);
   contentHeight_ = contentHeight;
+  if (bar_.IsCreated()) bar_.SetRange(contentHeight_, visibleHeight_);
   SetOffset(0);
 }
 
@@ -53,6 +59,7 @@ int CVirtualSeriesVideo::LowestOffset() const { return std::min(0, -(contentHeig
 
 void CVirtualSeriesVideo::SetOffset(int offset) {
   offset_ = std::clamp(offset, LowestOffset(), 0);
+  if (bar_.IsCreated()) bar_.SetPos(-offset_);
   Invalidate();
 }
 
@@ -158,6 +165,10 @@ void CVirtualSeriesVideo::Back() {
 bool CVirtualSeriesVideo::OnCommand(int id, int code) {
   if (id == kBackId && code == ui::kClicked) {
     Back();
+    return true;
+  }
+  if (id == kScrollBarId && code == ui::kValueChanged) {
+    SetOffset(-bar_.Pos());
     return true;
   }
   if (id == kDownloadId) {

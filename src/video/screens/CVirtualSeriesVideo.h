@@ -2,12 +2,14 @@
 // The custom-drawn series canvas: lines of text laid out by a service
 // (LoadSeries), scrolled by finger drags, the keys and scroll codes, a tap
 // on a cell plays its episode, a tap-and-hold selects it and offers "下载".
-// Drawn off-screen at the scroll offset (never above 0) and copied at once.
+// Drawn off-screen at the scroll offset (never above 0) and copied at once;
+// a scroll bar at the right edge follows the offset and moves it.
 #include <optional>
 #include <vector>
 
 #include "launcher/controls/CSkinButton.h"
 #include "net/HttpFetch.h"
+#include "platform/ui/ScrollBar.h"
 #include "video/PlayAddress.h"
 #include "video/screens/CVirtualDialog.h"
 
@@ -27,6 +29,7 @@ class CVirtualSeriesVideo : public CVirtualDialog {
  public:
   static constexpr int kBackId = 1003;
   static constexpr int kDownloadId = 1010;
+  static constexpr int kScrollBarId = 1011;
   static constexpr int kDragDelayMs = 50;
   static constexpr int kDragDistance = 5;
 
@@ -39,6 +42,7 @@ class CVirtualSeriesVideo : public CVirtualDialog {
   int Selected() const { return selected_; }
   const std::vector<SeriesCell>& Cells() const { return cells_; }
   const std::vector<PlayAddress>& Addresses() const { return addresses_; }
+  const ui::ScrollBar& Bar() const { return bar_; }
   // The lowest offset: the content's end at the canvas's bottom, never above 0.
   int LowestOffset() const;
   void Scroll(ScrollCode code, int position = 0);
@@ -48,6 +52,8 @@ class CVirtualSeriesVideo : public CVirtualDialog {
   void OnOK() override { Back(); }
   void OnCancel() override { Back(); }
   void OnPaint(ui::Canvas& canvas) override;
+  // Leaving full screen to play moves the window: the bar and "返回" follow.
+  void OnSize() override { LayOut(); }
   void OnPenDown(ui::Point point) override;
   void OnPenMove(ui::Point point) override;
   void OnPenUp(ui::Point point) override;
@@ -73,6 +79,9 @@ class CVirtualSeriesVideo : public CVirtualDialog {
 
   HttpFetchTimeouts timeouts_;
   CSkinButton back_;
+  // Shows offset and content; its moves scroll the canvas, and every other
+  // scroll moves it (position = -offset).
+  ui::ScrollBar bar_;
   std::vector<SeriesCell> cells_;
   std::vector<PlayAddress> addresses_;
   int offset_ = 0;

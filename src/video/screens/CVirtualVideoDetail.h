@@ -42,6 +42,8 @@ class CVirtualVideoDetail : public CVirtualDialog {
   void OnCancel() override { Back(); }
   void OnTimer(int id) override;
   void OnPaint(ui::Canvas& canvas) override;
+  // Leaving full screen to play moves the window: the buttons follow.
+  void OnSize() override { LayOut(); }
   void DescribePainted(std::vector<ui::PaintedText>& out) const override;
 
  protected:

@@ -8,35 +8,54 @@ namespace tarvo::video {
 namespace {
 
 constexpr int kSideMargin = 20;
+constexpr char16_t kCutMark[] = u"..";
 
 bool IsSingle(const SectionEntry& entry) { return IsSingleVideoStatus(entry.status); }
 
 }  // namespace
 
+WString CutToWidth(WStringView text, int maxWidth, const std::function<int(WStringView)>& textWidth) {
+  if (textWidth(text) <= maxWidth) return WString(text);
+  const int room = maxWidth - textWidth(kCutMark);
+  int sum = 0;
+  size_t keep = 0;
+  while (keep < text.size()) {
+    // A surrogate pair is one character: it stays whole or goes whole.
+    size_t next = keep + 1;
+    if (next < text.size() && text[keep] >= 0xD800 && text[keep] < 0xDC00) ++next;
+    const int w = textWidth(text.substr(keep, next - keep));
+    if (sum + w > room) break;
+    sum += w;
+    keep = next;
+  }
+  return WString(text.substr(0, keep)) + kCutMark;
+}
+
 SeriesLayout LayOutSeries(const std::vector<SectionEntry>& entries, bool variety, const SeriesGeometry& g) {
   SeriesLayout layout;
-  const int usable = std::max(1, g.screenWidth - 2 * kSideMargin);
+  const int left = kSideMargin;
+  const int right = std::max(left + 1, g.screenWidth - std::max(kSideMargin, g.scrollBarWidth));
+  const int usable = right - left;
   if (variety) {
     layout.columns = 2;
-    layout.cellWidth = usable / 2;
+    layout.cellWidth = std::max(1, usable / 2);
   } else {
-    const EpisodeGroup* first = nullptr;
+    int widest = -1;
     for (const SectionEntry& entry : entries) {
+      if (IsSingle(entry)) continue;
       for (const EpisodeGroup& group : entry.groups)
-        if (!group.episodes.empty()) {
-          first = &group;
-          break;
-        }
-      if (first) break;
+        for (const VideoRecord& episode : group.episodes) widest = std::max(widest, g.textWidth(episode.title));
     }
-    layout.cellWidth = (first ? g.textWidth(first->episodes.front().title) : 0) + g.rowUnit;
-    layout.columns = std::max(1, usable / std::max(1, layout.cellWidth));
+    layout.cellWidth = std::clamp((widest < 0 ? 0 : widest) + g.rowUnit, 1, usable);
+    layout.columns = std::max(1, usable / layout.cellWidth);
   }
-  const int right = g.screenWidth - kSideMargin;
+  // The text of a cell keeps half a row unit free towards its neighbour.
+  const int cellText = std::max(1, layout.cellWidth - (layout.columns > 1 ? g.rowUnit / 2 : 0));
   int y = 0;
-  auto line = [&](WStringView text, int item, int x = kSideMargin, int width = -1) {
-    const int w = width < 0 ? right - x : width;
-    layout.cells.push_back(SeriesCell{WString(text), ui::Rect{x, y, x + w, y + g.lineHeight}, item});
+  auto line = [&](WStringView text, int item) {
+    layout.cells.push_back(
+        SeriesCell{CutToWidth(text, usable, g.textWidth), ui::Rect{left, y, right, y + g.lineHeight}, item});
+    y += g.lineHeight;
   };
   for (const SectionEntry& entry : entries) {
     if (IsSingle(entry)) {
@@ -47,24 +66,22 @@ SeriesLayout LayOutSeries(const std::vector<SectionEntry>& entries, bool variety
         layout.items.push_back(entry.groups.front().episodes.front());
       }
       line(entry.title + u" (" + entry.status + u")", item);
-      y += g.lineHeight;
       continue;
     }
     line(entry.title, -1);
-    y += g.lineHeight;
     for (const EpisodeGroup& group : entry.groups) {
-      line(group.name, -1);
-      y += 2 * g.lineHeight;
+      // An episode list carries no name of its own: no empty line for it.
+      if (!group.name.empty()) line(group.name, -1);
       const int n = static_cast<int>(group.episodes.size());
       for (int i = 0; i < n; ++i) {
         const int column = i % layout.columns;
         const int rowY = y + (i / layout.columns) * g.lineHeight;
         const int item = static_cast<int>(layout.items.size());
-        layout.items.push_back(group.episodes[static_cast<size_t>(i)]);
-        layout.cells.push_back(SeriesCell{group.episodes[static_cast<size_t>(i)].title,
-                                          ui::Rect{kSideMargin + column * layout.cellWidth, rowY,
-                                                   kSideMargin + (column + 1) * layout.cellWidth, rowY + g.lineHeight},
-                                          item});
+        const VideoRecord& episode = group.episodes[static_cast<size_t>(i)];
+        layout.items.push_back(episode);
+        const int x = left + column * layout.cellWidth;
+        layout.cells.push_back(SeriesCell{CutToWidth(episode.title, cellText, g.textWidth),
+                                          ui::Rect{x, rowY, x + layout.cellWidth, rowY + g.lineHeight}, item});
       }
       y += (n > 1 ? (n - 1) / layout.columns + 1 : 1) * g.lineHeight;
     }
