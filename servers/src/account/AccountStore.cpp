@@ -230,4 +230,10 @@ std::vector<StoredJoke> AccountStore::Jokes() {
   return jokes;
 }
 
+std::string AccountStore::IntegrityCheck() {
+  std::lock_guard<std::mutex> guard(readMutex_);
+  Statement check(reader_, "PRAGMA integrity_check", {});
+  return check.Step() == SQLITE_ROW ? check.Column(0) : "no answer";
+}
+
 }  // namespace tarvo::servers

@@ -43,6 +43,8 @@ class AccountStore {
 
   // For tests and the probe: the jokes stored, oldest first.
   std::vector<StoredJoke> Jokes();
+  // PRAGMA integrity_check's first line: "ok" for a sound database.
+  std::string IntegrityCheck();
 
  private:
   AccountStore() = default;
