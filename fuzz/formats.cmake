@@ -8,3 +8,5 @@ tarvo_add_fuzz_target(cipher ${CMAKE_CURRENT_LIST_DIR}/targets/FuzzCipher.cpp ta
 tarvo_add_fuzz_target(nmea ${CMAKE_CURRENT_LIST_DIR}/targets/FuzzNmea.cpp tarvo_timesync)
 tarvo_add_fuzz_target(http_date ${CMAKE_CURRENT_LIST_DIR}/targets/FuzzHttpDate.cpp tarvo_timesync)
 tarvo_add_fuzz_target(update ${CMAKE_CURRENT_LIST_DIR}/targets/FuzzUpdate.cpp tarvo_app)
+tarvo_add_fuzz_target(account_login ${CMAKE_CURRENT_LIST_DIR}/targets/FuzzAccountLogin.cpp tarvo_jokes)
+tarvo_add_fuzz_target(account_requests ${CMAKE_CURRENT_LIST_DIR}/targets/FuzzAccountRequests.cpp tarvo_account_server)

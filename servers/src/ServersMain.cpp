@@ -1,6 +1,7 @@
 // tarvo-servers: the stand-in servers as a program. Prints "http=PORT" as its
 // first line, then serves until interrupted.
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
@@ -12,18 +13,23 @@
 #include <vector>
 
 #include "GpsSimulator.h"
+#include "account/AccountServer.h"
 #include "StandInServers.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: tarvo-servers [--data DIR] [--bind ADDRESS] [--http-port N] [--account-port N] "
-    "[--faults] [--fault PREFIX=KIND]... [--request-log FILE] [--time-offset SECONDS]\n"
+    "[--account-db FILE] [--account-timeout-ms N] [--account-max-clients N]\n"
+    "       [--faults] [--fault PREFIX=KIND]... [--request-log FILE] [--time-offset SECONDS]\n"
     "       [--gps-link PATH [--gps-offset SECONDS] [--gps-fix-after N] [--gps-talker ID]]\n"
     "  --data DIR        sample data (default: the source tree's servers/data)\n"
     "  --bind ADDRESS    a loopback address (default 127.0.0.1)\n"
     "  --http-port N     port of every HTTP stand-in; 0 picks a free one (default 28080)\n"
-    "  --account-port N  port of the account server (not served yet)\n"
+    "  --account-port N  port of the account server; 0 picks a free one (default 28089)\n"
+    "  --account-db FILE its database (default $XDG_STATE_HOME/tarvo/accounts.db)\n"
+    "  --account-timeout-ms N  idle and whole-frame time-out of its connections (default 30000)\n"
+    "  --account-max-clients N  connections served at once; more are closed (default 512)\n"
     "  --faults          serve /_fault/KIND/... and the /_test/ paths\n"
     "  --fault PREFIX=KIND  every request whose path starts with PREFIX misbehaves as KIND:\n"
     "                    stall, stall-body:N, reset:N, status:N, garbage, empty, no-length,\n"
@@ -56,13 +62,23 @@ bool ParseSeconds(const char* text, int64_t* seconds) {
   return true;
 }
 
+bool ParsePositive(const char* text, int* value) {
+  char* end = nullptr;
+  errno = 0;
+  long parsed = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0' || errno != 0 || parsed < 1 || parsed > 100000000) return false;
+  *value = static_cast<int>(parsed);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   tarvo::servers::ServerOptions options;
   options.dataDir = TARVO_SERVER_DATA_DIR;
   options.httpPort = 28080;
-  int accountPort = 0;
+  tarvo::servers::AccountServerOptions account;
+  int timeoutMs = 0;
   tarvo::servers::GpsOptions gps;
   std::vector<std::pair<std::string, std::string>> faults;
   for (int i = 1; i < argc; ++i) {
@@ -99,7 +115,14 @@ int main(int argc, char** argv) {
       options.bind = argv[++i];
     } else if (arg == "--http-port" && hasValue && ParsePort(argv[i + 1], &options.httpPort)) {
       ++i;
-    } else if (arg == "--account-port" && hasValue && ParsePort(argv[i + 1], &accountPort)) {
+    } else if (arg == "--account-port" && hasValue && ParsePort(argv[i + 1], &account.port)) {
+      ++i;
+    } else if (arg == "--account-db" && hasValue) {
+      account.databasePath = argv[++i];
+    } else if (arg == "--account-timeout-ms" && hasValue && ParsePositive(argv[i + 1], &timeoutMs)) {
+      account.timeout = std::chrono::milliseconds(timeoutMs);
+      ++i;
+    } else if (arg == "--account-max-clients" && hasValue && ParsePositive(argv[i + 1], &account.maxClients)) {
       ++i;
     } else {
       std::fputs(kUsage, stderr);
@@ -134,6 +157,15 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::printf("http=%d\n", servers.HttpPort());
+  account.bind = options.bind == "localhost" ? "127.0.0.1" : options.bind;
+  account.sampleDir = options.dataDir + "/account";
+  tarvo::servers::AccountServer accounts;
+  if (!accounts.Start(account, &error)) {
+    std::fprintf(stderr, "tarvo-servers: %s\n", error.c_str());
+    servers.Stop();
+    return 1;
+  }
+  std::printf("account=%d\n", accounts.Port());
   tarvo::servers::GpsSimulator receiver;
   if (!gps.linkPath.empty()) {
     if (!receiver.Start(gps, &error)) {
@@ -147,6 +179,7 @@ int main(int argc, char** argv) {
   int received = 0;
   sigwait(&signals, &received);
   receiver.Stop();
+  accounts.Stop();
   servers.Stop();
   return 0;
 }

@@ -113,10 +113,24 @@ ReceivedFrame ReceiveFrame(ByteStream& stream, const ReceiveOptions& options) {
 
 std::optional<WString> ReceiveUploadReply(ByteStream& stream, std::chrono::milliseconds wait) {
   uint8_t buffer[kUploadReplyLimit];
-  std::ptrdiff_t got = stream.Receive(buffer, sizeof buffer, wait);
-  if (got <= 0) return std::nullopt;
-  return DecodeReceivedText(
-      std::string_view(reinterpret_cast<const char*>(buffer), static_cast<size_t>(got)));
+  size_t filled = 0;
+  size_t wanted = sizeof buffer;
+  auto deadline = Clock::now() + wait;
+  while (filled < wanted) {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() < 0) left = std::chrono::milliseconds(0);
+    std::ptrdiff_t got = stream.Receive(buffer + filled, wanted - filled, left);
+    if (got <= 0) break;
+    filled += static_cast<size_t>(got);
+    if (filled >= kFrameHeaderSize) {
+      // The whole declared frame, when it fits the limit.
+      size_t declared = kFrameHeaderSize + DeclaredLength(buffer);
+      if (declared < wanted) wanted = declared;
+    }
+    if (left.count() == 0) break;
+  }
+  if (filled == 0) return std::nullopt;
+  return DecodeReceivedText(std::string_view(reinterpret_cast<const char*>(buffer), filled));
 }
 
 }  // namespace tarvo

@@ -19,7 +19,7 @@ inline constexpr size_t kFrameHeaderSize = 5;
 // Larger frames are refused in both directions; the protocol's texts are a
 // few hundred characters at most.
 inline constexpr size_t kMaxFramePayload = 64 * 1024;
-// The upload reply is one receive of at most this many bytes.
+// The upload reply is read up to this many bytes.
 inline constexpr size_t kUploadReplyLimit = 256;
 
 struct Frame {
@@ -61,8 +61,10 @@ struct ReceiveOptions {
 // kMaxFramePayload is refused before anything is allocated for it.
 ReceivedFrame ReceiveFrame(ByteStream& stream, const ReceiveOptions& options = {});
 
-// The upload reply: one receive of at most kUploadReplyLimit bytes within the
-// wait, decoded from the bytes received only; nullopt when nothing came.
+// The upload reply: received within the wait until its declared frame or
+// kUploadReplyLimit bytes are in (a receive may bring just the header), and
+// decoded from the bytes received only; nullopt when nothing came. What came
+// before the peer closed or the wait ran out is decoded as it is.
 std::optional<WString> ReceiveUploadReply(ByteStream& stream, std::chrono::milliseconds wait);
 
 }  // namespace tarvo

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <thread>
+#include <vector>
 
 #include "SocketPairStream.h"
 
@@ -201,6 +202,50 @@ TEST(ReceiveUploadReply, NothingWhenTheServerCloses) {
   SocketPair pair;
   pair.server->Close();
   EXPECT_FALSE(ReceiveUploadReply(*pair.client, 1000ms).has_value());
+}
+
+}  // namespace
+}  // namespace tarvo
+
+namespace tarvo {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Hands out a reply in the pieces given, one piece a receive.
+class PiecesStream : public ByteStream {
+ public:
+  explicit PiecesStream(std::vector<std::string> pieces) : pieces_(std::move(pieces)) {}
+  std::ptrdiff_t Send(const uint8_t*, size_t size) override { return static_cast<std::ptrdiff_t>(size); }
+  std::ptrdiff_t Receive(uint8_t* buffer, size_t size, std::chrono::milliseconds) override {
+    if (next_ == pieces_.size()) return kTimedOut;
+    std::string piece = pieces_[next_++];
+    size_t count = std::min(size, piece.size());
+    std::copy(piece.begin(), piece.begin() + count, buffer);
+    return static_cast<std::ptrdiff_t>(count);
+  }
+
+ private:
+  std::vector<std::string> pieces_;
+  size_t next_ = 0;
+};
+
+TEST(ReceiveUploadReply, WaitsForThePayloadAfterALoneHeader) {
+  std::string bytes = *EncodeFrame(kFrameUpload, u"RESULT={0},CONTENT={上传成功}");
+  PiecesStream stream({bytes.substr(0, kFrameHeaderSize), bytes.substr(kFrameHeaderSize, 7),
+                       bytes.substr(kFrameHeaderSize + 7)});
+  auto reply = ReceiveUploadReply(stream, 5000ms);
+  ASSERT_TRUE(reply.has_value());
+  EXPECT_EQ(*reply, u"RESULT={0},CONTENT={上传成功}");
+}
+
+TEST(ReceiveUploadReply, AShortFrameEndsTheReadWithoutWaitingForMore) {
+  testing::SocketPair pair;
+  ASSERT_TRUE(pair.server->Write(*EncodeFrame(kFrameUpload, u"CONTENT={好}")));
+  auto started = std::chrono::steady_clock::now();
+  auto reply = ReceiveUploadReply(*pair.client, 10000ms);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 5000ms);
+  EXPECT_EQ(reply, WString(u"CONTENT={好}"));
 }
 
 }  // namespace

@@ -2,9 +2,14 @@
 // the checks of the login and upload forms.
 #include <ostream>
 
+#include "jokes/AccountExchange.h"
 #include "jokes/FormValidation.h"
 #include "main/probe/ProbeCommand.h"
+#include "main/probe/ProbeJson.h"
 #include "net/AccountCipher.h"
+#include "net/AccountSocket.h"
+#include "net/PhoneIdentity.h"
+#include "platform/device/Device.h"
 #include "net/Fields.h"
 #include "net/Frame.h"
 
@@ -19,7 +24,10 @@ constexpr const char* kUsage =
     "  account unframe HEX\n"
     "  account field TEXT KEY\n"
     "  account validate-login NAME PASSWORD\n"
-    "  account validate-upload TITLE BODY";
+    "  account validate-upload TITLE BODY\n"
+    "  account login NAME PASSWORD [--server HOST:PORT]   (JSON loggedIn, content, message; exit 0\n"
+    "                                 when logged in; the device's AccountServer without --server)\n"
+    "  account upload NAME TITLE CATEGORY BODY [--server HOST:PORT]   (JSON result, message)";
 constexpr long long kMaxRepeat = 1 << 20;
 
 std::string ToHex(std::string_view bytes) {
@@ -66,8 +74,75 @@ int Unframe(ProbeContext& context, const std::string& hex) {
   return kExitOk;
 }
 
+// Where and how the exchange runs: the device's profile when there is one.
+struct ExchangeSetup {
+  std::string server = "127.0.0.1:28089";
+  AccountExchangeSettings settings;
+  PhoneIdentity identity;
+};
+
+std::optional<ExchangeSetup> SetupFor(ProbeContext& context, const std::optional<std::string>& server) {
+  ExchangeSetup setup;
+  setup.settings.codePage = context.codePage;
+  if (context.deviceDir) {
+    std::string error;
+    auto device = Device::Open(*context.deviceDir, &error);
+    if (!device) {
+      context.err << "tarvo-probe: " << error << "\n";
+      return std::nullopt;
+    }
+    const DeviceProfile& profile = device->Profile();
+    setup.server = profile.Server("AccountServer");
+    setup.settings.stepTimeout = std::chrono::milliseconds(profile.AccountTimeoutMs());
+    setup.identity = GetPhoneIdentity(profile).value_or(PhoneIdentity{});
+  }
+  if (server) setup.server = *server;
+  return setup;
+}
+
+AccountStreamOpener OpenerFor(const ExchangeSetup& setup) {
+  return [setup]() -> std::unique_ptr<ByteStream> {
+    auto socket = std::make_unique<AccountSocket>(setup.settings.stepTimeout, setup.settings.stop);
+    if (!socket->Open(setup.server)) return nullptr;
+    return socket;
+  };
+}
+
+int RunExchange(ProbeContext& context, const std::vector<std::string>& args,
+                const std::optional<std::string>& server) {
+  auto setup = SetupFor(context, server);
+  if (!setup) return kExitUsage;
+  if (args[0] == "login") {
+    WString name = Arg(args[1]), password = Arg(args[2]);
+    if (auto refusal = ValidateLogin(name, password)) {
+      PrintJson(context, {{"loggedIn", false}, {"content", ""}, {"message", Utf8(*refusal)}});
+      return kExitAbsent;
+    }
+    LoginOutcome outcome = Login(OpenerFor(*setup), {name, password, setup->identity, u""}, setup->settings);
+    PrintJson(context, {{"loggedIn", outcome.loggedIn()},
+                        {"content", outcome.loggedIn() ? Utf8(outcome.message) : ""},
+                        {"message", outcome.loggedIn() ? "" : Utf8(outcome.message)}});
+    return outcome.loggedIn() ? kExitOk : kExitAbsent;
+  }
+  WString title = Arg(args[2]), body = Arg(args[4]);
+  if (auto refusal = ValidateUpload(title, body)) {
+    PrintJson(context, {{"result", nullptr}, {"message", Utf8(*refusal)}});
+    return kExitAbsent;
+  }
+  UploadOutcome outcome =
+      Upload(OpenerFor(*setup), {title, Arg(args[3]), body, Arg(args[1])}, setup->settings);
+  nlohmann::json result = outcome.result ? nlohmann::json(*outcome.result) : nlohmann::json(nullptr);
+  PrintJson(context, {{"result", result}, {"message", Utf8(outcome.message)}});
+  return outcome.result == 0 ? kExitOk : kExitAbsent;
+}
+
 int RunAccount(ProbeContext& context) {
+  auto server = context.args.TakeOption("--server");
   auto args = context.args.Positional();
+  if (!context.args.HasError() && !args.empty() &&
+      ((args[0] == "login" && args.size() == 3) || (args[0] == "upload" && args.size() == 5))) {
+    return RunExchange(context, args, server);
+  }
   if (context.args.HasError() || args.empty()) return Usage(context, kUsage);
   if (args[0] == "unframe" && args.size() == 2) return Unframe(context, args[1]);
   if (args.size() != 3) return Usage(context, kUsage);

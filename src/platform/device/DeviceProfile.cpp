@@ -83,6 +83,13 @@ int DeviceProfile::GetInt(std::string_view section, std::string_view key, int fa
   return static_cast<int>(parsed);
 }
 
+bool DeviceProfile::HasSection(std::string_view section) const {
+  for (const auto& s : sections_) {
+    if (SameAsciiIgnoringCase(s.name, section)) return true;
+  }
+  return false;
+}
+
 DeviceProfile::Entries DeviceProfile::SectionEntries(std::string_view section) const {
   for (const auto& s : sections_) {
     if (SameAsciiIgnoringCase(s.name, section)) return s.entries;

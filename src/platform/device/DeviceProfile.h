@@ -13,6 +13,7 @@ class DeviceProfile {
  public:
   using Entries = std::vector<std::pair<std::string, std::string>>;
   static constexpr int kDefaultNetworkTimeoutMs = 30000;
+  static constexpr int kDefaultAccountTimeoutMs = 30000;
 
   static DeviceProfile Parse(std::string_view utf8);
 
@@ -38,6 +39,14 @@ class DeviceProfile {
     const int value = GetInt("Network", "TimeoutMs", kDefaultNetworkTimeoutMs);
     return value > 0 ? value : kDefaultNetworkTimeoutMs;
   }
+  // [Servers] AccountTimeoutMs: how long every step of an account exchange
+  // (connect, send, each wait for a reply) may wait; 30000 when missing, not
+  // a number or not positive.
+  int AccountTimeoutMs() const {
+    const int value = GetInt("Servers", "AccountTimeoutMs", kDefaultAccountTimeoutMs);
+    return value > 0 ? value : kDefaultAccountTimeoutMs;
+  }
+  bool HasSection(std::string_view section) const;
   std::string TelephonySerialNumber() const { return GetOr("Telephony", "SerialNumber", ""); }
   std::string TelephonySubscriberNumber() const {
     return GetOr("Telephony", "SubscriberNumber", "");
