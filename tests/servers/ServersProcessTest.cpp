@@ -105,6 +105,11 @@ class ServersProcessTest : public ::testing::Test {
     data_.Write("content/xh/xh00001.txt", "#joke\r\n");
     data_.Write("content/tarvo/update.txt", "[Update]\r\n");
   }
+  // Each run gets its own account port and database, so runs side by side never meet.
+  std::vector<std::string> Isolated(std::vector<std::string> arguments) {
+    arguments.insert(arguments.end(), {"--account-port", "0", "--account-db", data_.File("accounts.db")});
+    return arguments;
+  }
   std::string Url(int port, const std::string& target) {
     return "http://127.0.0.1:" + std::to_string(port) + target;
   }
@@ -112,7 +117,7 @@ class ServersProcessTest : public ::testing::Test {
 };
 
 TEST_F(ServersProcessTest, ServesTheDataFolderWithDatesAndKeepsQueriesInside) {
-  ServersProcess servers({"--data", data_.Path(), "--http-port", "0"});
+  ServersProcess servers(Isolated({"--data", data_.Path(), "--http-port", "0"}));
   const int port = servers.Port();
   ASSERT_GT(port, 0);
   EXPECT_EQ(testing::Fetch(Url(port, "/xh/xh00001.txt")).body, "#joke\r\n");
@@ -126,9 +131,9 @@ TEST_F(ServersProcessTest, ServesTheDataFolderWithDatesAndKeepsQueriesInside) {
 }
 
 TEST_F(ServersProcessTest, FaultOptionsBendTheAnswersAndTheLogRecordsTheRequests) {
-  ServersProcess servers({"--data", data_.Path(), "--http-port", "0", "--faults", "--fault",
+  ServersProcess servers(Isolated({"--data", data_.Path(), "--http-port", "0", "--faults", "--fault",
                           "/xh/=status:503", "--fault", "/tarvo/update=empty", "--request-log",
-                          data_.File("requests.log")});
+                          data_.File("requests.log")}));
   const int port = servers.Port();
   ASSERT_GT(port, 0);
   for (int i = 0; i < 2; ++i) EXPECT_EQ(testing::Fetch(Url(port, "/xh/xh00001.txt")).status, 503);
@@ -145,10 +150,10 @@ TEST_F(ServersProcessTest, FaultOptionsBendTheAnswersAndTheLogRecordsTheRequests
 }
 
 TEST_F(ServersProcessTest, ASecondInstanceOnAPortInUseFailsClearly) {
-  ServersProcess first({"--data", data_.Path(), "--http-port", "0"});
+  ServersProcess first(Isolated({"--data", data_.Path(), "--http-port", "0"}));
   const int port = first.Port();
   ASSERT_GT(port, 0);
-  ServersProcess second({"--data", data_.Path(), "--http-port", std::to_string(port)});
+  ServersProcess second(Isolated({"--data", data_.Path(), "--http-port", std::to_string(port)}));
   EXPECT_EQ(second.Port(), 0);
   const auto status = second.Ended();
   ASSERT_TRUE(status);
@@ -159,14 +164,14 @@ TEST_F(ServersProcessTest, ASecondInstanceOnAPortInUseFailsClearly) {
 }
 
 TEST_F(ServersProcessTest, AMissingDataFolderIsWarnedAbout) {
-  ServersProcess servers({"--data", data_.File("nowhere"), "--http-port", "0"});
+  ServersProcess servers(Isolated({"--data", data_.File("nowhere"), "--http-port", "0"}));
   ASSERT_GT(servers.Port(), 0);
   EXPECT_EQ(servers.Terminate(), 0);
   EXPECT_NE(servers.Errors().find("warning: no data folder at " + data_.File("nowhere")), std::string::npos);
 }
 
 TEST_F(ServersProcessTest, AnUnknownFaultKindIsAUsageError) {
-  ServersProcess servers({"--data", data_.Path(), "--http-port", "0", "--fault", "/xh/=explode"});
+  ServersProcess servers(Isolated({"--data", data_.Path(), "--http-port", "0", "--fault", "/xh/=explode"}));
   EXPECT_EQ(servers.Port(), 0);
   EXPECT_EQ(servers.Ended(), 2);
   EXPECT_NE(servers.Errors().find("explode"), std::string::npos);

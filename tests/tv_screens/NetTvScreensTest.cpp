@@ -147,8 +147,10 @@ TEST_P(NetTvBadLists, SayWhyNoChannelCame) {
   ASSERT_TRUE(servers_.Start(options, &error)) << error;
   SetProfileValue("ContentServer", servers_.HttpBase() + (*bad.kind ? std::string("/_fault/") + bad.kind : ""));
   LaunchPrepared();
-  OpenTv();
+  // A quick failure may put its box up before the dialog is seen in front: the box first.
+  StartItem(u"网络电视");
   ExpectBox(bad.message, ui::kOkCaption, u"Tarvo");
+  ASSERT_TRUE(driver_->WaitForDialog(u"电视直播"));
   EXPECT_TRUE(Column(kList).empty());
 }
 
@@ -173,9 +175,10 @@ TEST_F(NetTv, OfflineAsksToDialAndTheNewConnectionFetchesOnceWithoutDuplicates) 
   SetProfileValue("Status", "");
   ASSERT_TRUE(servers_.ArmFault("/tarvo/tvlist.txt", "status:404", 1, &error)) << error;
   LaunchPrepared();
-  OpenTv();
+  StartItem(u"网络电视");
   // No: the offer is the only message.
   ExpectBox(u"检测到您没有连入任何网络，是否拨号上网(将产生流量费)？", ui::kNoCaption);
+  ASSERT_TRUE(driver_->WaitForDialog(u"电视直播"));
   ASSERT_TRUE(FetchIdle());
   EXPECT_FALSE(driver_->ShownMessageBox().has_value());
   ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"刷新推荐电视"}));

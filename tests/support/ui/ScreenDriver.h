@@ -28,7 +28,8 @@ using ui::automation::MessageBoxInfo;
 
 class ScreenDriver {
  public:
-  static constexpr std::chrono::milliseconds kDeadline{5000};
+  // Generous: a deadline, never a sleep, so a loaded machine does not fail a test.
+  static constexpr std::chrono::milliseconds kDeadline{15000};
 
   explicit ScreenDriver(int width = 240, int height = 320);
   ~ScreenDriver();
