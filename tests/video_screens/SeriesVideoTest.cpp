@@ -84,6 +84,41 @@ TEST_F(SeriesVideo, ATapPlaysAndATapAndHoldOffersTheDownloadInstead) {
   EXPECT_TRUE(driver_->WaitForDialog(u"视频列表"));
 }
 
+// The film block of features and trailers: (id, title, status) each.
+std::string FilmBlock(const std::string& base, const std::vector<std::array<std::string, 3>>& films) {
+  std::string block = "<!--节目-->\n";
+  for (const auto& [id, title, status] : films)
+    block += "<div class=\"movieResult\"><a title=\"" + title + "\" href=\"" + base + "/v_show/id_" + id +
+             ".html\"><img src=\"" + base + "/img/f.png\" /></a><span class=\"status\">" + status + "</span></div>\n";
+  return block + "<!--节目结束-->\n";
+}
+
+TEST_F(SeriesVideo, AFeatureShowsItsPageTitleWithoutBlanksAndOneWithoutItsVideoIsNoLink) {
+  Serve("/search_video/q_abc_orderby_1_hd_0_page_1",
+        ResultPage({}, FilmBlock(Base(), {{"f1", "旧名", "正片"}, {"f2", "没有链接", "预告"}})));
+  Serve("/v_show/id_f1.html", "<div class=\"showInfo\"><h1 class=\"title\"> 新 片\t名\r\n</h1></div>"
+                              "<div class=\"link\"><a href=\"f1play\">播放</a></div>");
+  // A page without the link marker: the trailer gets no video.
+  Serve("/v_show/id_f2.html", "<div class=\"showInfo\"><h1 class=\"title\">预告</h1></div>");
+  ServeParse("f1play", "<N>正片\n<U>http://media.test/f1.flv\n");
+  LaunchVideo();
+  OpenSeries();
+  ASSERT_TRUE(driver_->WaitForDialog(u"节目列表"));
+  EXPECT_EQ(PaintedTexts(), (std::vector<std::string>{"新片名 (正片)", "没有链接 (预告)"}));
+  SaveVideoScreen("series-features-240x320");
+  auto blank = TextCenter("没有链接 (预告)");
+  ASSERT_TRUE(blank);
+  driver_->Tap(*blank);
+  driver_->Sync();
+  EXPECT_EQ(CountRequests("/parse.php"), 0u);
+  auto feature = TextCenter("新片名 (正片)");
+  ASSERT_TRUE(feature);
+  driver_->Tap(*feature);
+  ASSERT_TRUE(driver_->WaitFor([this] { return LaunchLog().find("Tarvo.m3u") != std::string::npos; }));
+  EXPECT_EQ(CountRequests("/parse.php?kw=f1play"), 1u);
+  EXPECT_EQ(Playlist(), ToCodePage(FromUtf8("#EXTM3U\n#EXTINF:0,正片\nhttp://media.test/f1.flv\n"), "GBK"));
+}
+
 TEST(SeriesLayoutRules, ShortContentNeverScrollsAndColumnsStayAtLeastOne) {
   SectionEntry show{u"剧", u"u", u"t", u"", {EpisodeGroup{u"第一季", {VideoRecord{u"一个很长很长很长的名字"}}}}};
   SeriesGeometry geometry{240, 27, 18, [](WStringView text) { return static_cast<int>(text.size()) * 40; }};

@@ -44,7 +44,7 @@ class YoukuFixture : public SettingsFixture {
       const size_t end = edited.find('\n', at + 1);
       edited.replace(at + 1, end == std::string::npos ? std::string::npos : end - at - 1, key + "=" + value);
     }
-    dir_.Write("phone/device.ini", edited + "\n[Network]\nTimeoutMs=500\n");
+    dir_.Write("phone/device.ini", edited + "\n[Network]\nTimeoutMs=" + std::to_string(fetchTimeoutMs_) + "\n");
     device_.reset();
     device_ = testing::OpenTestDevice(dir_.File("phone"), servers_.HttpPort());
     driver_ = std::make_unique<ScreenDriver>(width, height);
@@ -145,6 +145,8 @@ class YoukuFixture : public SettingsFixture {
   servers::StandInServers servers_;
   // Profile keys set before the launch (e.g. a base below a fault).
   std::vector<std::pair<std::string, std::string>> profileValues_;
+  // Every fetch step's limit on the device.
+  int fetchTimeoutMs_ = 500;
 };
 
 }  // namespace tarvo::testing

@@ -265,11 +265,15 @@ TEST_P(YoukuSiteScreens, EveryScreenDrawsAtThisSize) {
   OpenSearch();
   TypeKeyword(u"星河");
   SaveVideoScreen("site-search-" + size);
+  const bool compared = size == "240x320";
+  if (compared) EXPECT_TRUE(MatchesReferencePng(driver_->Screenshot(), "video-search-240x320.png"));
   TapSearch();
   ASSERT_TRUE(driver_->WaitForDialog(u"视频列表"));
+  // The worker's last picture renamed: every earlier one was handled before it.
   ASSERT_TRUE(driver_->WaitFor([this] { return ImageFileExists("0.jpg") && ImageFileExists("Normal9.jpg"); }));
   driver_->Sync();
   SaveVideoScreen("site-list-" + size);
+  if (compared) EXPECT_TRUE(MatchesReferencePng(driver_->Screenshot(), "video-list-240x320.png"));
   TapRow(994, 0);
   ASSERT_TRUE(driver_->WaitForDialog(u"节目列表"));
   SaveVideoScreen("site-series-" + size);
@@ -280,10 +284,21 @@ TEST_P(YoukuSiteScreens, EveryScreenDrawsAtThisSize) {
   SaveVideoScreen("site-seasons-" + size);
   driver_->Key(ui::keys::kEscape);
   ASSERT_TRUE(driver_->WaitForDialog(u"视频列表"));
+  TapRow(994, 3);  // the films: features and trailers as single lines
+  ASSERT_TRUE(driver_->WaitForDialog(u"节目列表"));
+  SaveVideoScreen("site-films-" + size);
+  driver_->Key(ui::keys::kEscape);
+  ASSERT_TRUE(driver_->WaitForDialog(u"视频列表"));
+  TapRow(994, 5);  // variety in two columns
+  ASSERT_TRUE(driver_->WaitForDialog(u"节目列表"));
+  SaveVideoScreen("site-variety-" + size);
+  driver_->Key(ui::keys::kEscape);
+  ASSERT_TRUE(driver_->WaitForDialog(u"视频列表"));
   TapRow(994, 8);
   ASSERT_TRUE(driver_->WaitForDialog(u"视频详情"));
   driver_->Sync();
   SaveVideoScreen("site-detail-" + size);
+  if (compared) EXPECT_TRUE(MatchesReferencePng(driver_->Screenshot(), "video-detail-240x320.png"));
   driver_->Key(ui::keys::kEscape);
   ASSERT_TRUE(driver_->WaitForDialog(u"视频列表"));
 }

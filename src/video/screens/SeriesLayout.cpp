@@ -60,12 +60,15 @@ SeriesLayout LayOutSeries(const std::vector<SectionEntry>& entries, bool variety
   for (const SectionEntry& entry : entries) {
     if (IsSingle(entry)) {
       // One line; it plays the entry's one video when the page gave it.
+      // Its name is the video page's own title (blanks removed) once fetched.
       int item = -1;
+      WString name = entry.title;
       if (!entry.groups.empty() && !entry.groups.front().episodes.empty()) {
         item = static_cast<int>(layout.items.size());
         layout.items.push_back(entry.groups.front().episodes.front());
+        if (!layout.items.back().title.empty()) name = layout.items.back().title;
       }
-      line(entry.title + u" (" + entry.status + u")", item);
+      line(name + u" (" + entry.status + u")", item);
       continue;
     }
     line(entry.title, -1);
