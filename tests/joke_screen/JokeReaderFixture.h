@@ -41,6 +41,20 @@ class JokeReaderFixture : public ::testing::Test {
     });
     ASSERT_TRUE(driver_->WaitFor([this] { return launcher_ != nullptr && launcher_->IsVisible(); }));
   }
+  // A phone from the template, pointed at the stand-in, with no connection; a dial-up brings
+  // up dialResult (empty: dialling fails). Call after StartServers, before Launch.
+  void PrepareOfflinePhone(const std::string& dialResult) {
+    ASSERT_TRUE(testing::OpenTestDevice(dir_.File("phone"), servers_.HttpPort()));
+    std::string profile = dir_.Read("phone/device.ini");
+    for (auto [key, value] : {std::pair<std::string, std::string>{"Status=", ""}, {"DialResult=", dialResult},
+                              {"DialDelayMs=", "0"}}) {
+      const size_t at = profile.find("\n" + key);
+      ASSERT_NE(at, std::string::npos) << key;
+      const size_t end = profile.find('\n', at + 1);
+      profile.replace(at + 1, end - at - 1, key + value);
+    }
+    dir_.Write("phone/device.ini", profile);
+  }
   bool WaitLoaded() {
     return driver_->WaitFor([this] { return app_->Jokes.Facts().loaded; }, std::chrono::milliseconds(8000));
   }
