@@ -79,6 +79,8 @@ class LoginFixture : public ::testing::Test {
   void OpenLogin() {
     ASSERT_TRUE(driver_->Engine().TapText(u"笑口常开")) << "no launcher item";
     ASSERT_TRUE(driver_->WaitForDialog(u"笑口常开"));
+    // The reader's own wait for its first joke file is over.
+    ASSERT_TRUE(driver_->WaitFor([this] { return !driver_->GetUi().IsWaitCursor(); }, std::chrono::milliseconds(8000)));
     ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"登录"}));
     ASSERT_TRUE(driver_->WaitForDialog(u"登录"));
     driver_->Sync();
