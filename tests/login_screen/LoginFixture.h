@@ -75,13 +75,15 @@ class LoginFixture : public ::testing::Test {
         "AccountServer=" + accountServer_ + "\nAccountTimeoutMs=" + std::to_string(timeoutMs));
     std::ofstream(profile, std::ios::binary | std::ios::trunc) << rewritten;
   }
-  // The reader from its launcher item, then "选项" / "登录".
-  void OpenLogin() {
+  // The reader from its launcher item, then "选项" / "登录"; with
+  // waitForLogin, until the login dialog is on top.
+  void OpenLogin(bool waitForLogin = true) {
     ASSERT_TRUE(driver_->Engine().TapText(u"笑口常开")) << "no launcher item";
     ASSERT_TRUE(driver_->WaitForDialog(u"笑口常开"));
     // The reader's own wait for its first joke file is over.
     ASSERT_TRUE(driver_->WaitFor([this] { return !driver_->GetUi().IsWaitCursor(); }, std::chrono::milliseconds(8000)));
     ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"登录"}));
+    if (!waitForLogin) return;
     ASSERT_TRUE(driver_->WaitForDialog(u"登录"));
     driver_->Sync();
   }
