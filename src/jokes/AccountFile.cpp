@@ -56,7 +56,7 @@ AccountFile::AccountFile(FileAccess& files, WString path, std::string codePage)
 std::vector<Account> AccountFile::Load() {
   auto bytes = files_.ReadAll(path_);
   if (!bytes) {
-    files_.WriteAtomically(path_, "");
+    files_.WritePrivately(path_, "");
     return {};
   }
   return ParseAccounts(*bytes, codePage_);
@@ -67,14 +67,14 @@ bool AccountFile::Store(std::vector<Account>& accounts, const Account& account) 
                             [&](const Account& a) { return a.name == account.name; });
   if (known != accounts.end()) {
     known->storedPassword = account.storedPassword;
-    return files_.WriteAtomically(path_, FormatAccounts(accounts, codePage_));
+    return files_.WritePrivately(path_, FormatAccounts(accounts, codePage_));
   }
   accounts.push_back(account);
   auto bytes = files_.ReadAll(path_);
   std::string line = FormatLine(account, codePage_);
-  if (!bytes) return files_.WriteAtomically(path_, line);
+  if (!bytes) return files_.WritePrivately(path_, line);
   if (!bytes->empty()) line = kLineEnd + line;
-  return files_.Append(path_, line);
+  return files_.AppendPrivately(path_, line);
 }
 
 void AccountFile::Clear(std::vector<Account>& accounts) {

@@ -1,7 +1,7 @@
 #pragma once
-// The saved accounts file "\windows\systemacc": one account a line, the user
-// name, a comma and the stored password text, lines separated by CR LF, in
-// the device's code page.
+// The saved accounts file "\windows\systemacc" (only its owner may read or
+// write it): one account a line, the user name, a comma and the stored
+// password text, lines separated by CR LF, in the device's code page.
 #include <vector>
 
 #include "platform/device/FileAccess.h"

@@ -122,12 +122,12 @@ TEST_F(JokeReaderTest, SharingHandsTheJokeToTheMessagingProgramWithCurlyQuotes) 
   EXPECT_NE(LaunchLog().find("-service \"ActiveSync\" -to \"\" -body \"    顾客问"), std::string::npos);
 }
 
-TEST_F(JokeReaderTest, TheMenuHoldsItsFourCommandsInOrder) {
+TEST_F(JokeReaderTest, TheMenuHoldsItsCommandsInOrderWithTheLoginLast) {
   Launch();
   ASSERT_TRUE(WaitLoaded());
   OpenReader();
-  EXPECT_EQ(driver_->SoftKeys(),
-            (std::vector<WString>{u"选项", u"选项/经短信发送", u"选项/经邮件发送", u"选项/更新笑话", u"选项/帮助"}));
+  EXPECT_EQ(driver_->SoftKeys(), (std::vector<WString>{u"选项", u"选项/经短信发送", u"选项/经邮件发送",
+                                                       u"选项/更新笑话", u"选项/帮助", u"选项/登录"}));
 }
 
 TEST_F(JokeReaderTest, TheHintShowsOnceAndAgainByHelp) {

@@ -1,6 +1,9 @@
 #include "jokes/AccountFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
 
 #include "platform/text/Utf8.h"
 #include "support/TempDir.h"
@@ -59,6 +62,36 @@ TEST_F(AccountFileTest, SameNameTwiceKeepsOneLine) {
   ASSERT_TRUE(file_.Store(accounts, {u"abc", u"two"}));
   EXPECT_EQ(dir_.Read("systemacc"), "abc,two\r\nxyz,\r\n");
   EXPECT_EQ(accounts.size(), 2u);
+}
+
+// Only the owner may read the saved passwords, however the file came to be.
+unsigned ModeOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return 0;
+  return info.st_mode & 0777;
+}
+
+TEST_F(AccountFileTest, OnlyTheOwnerMayReadTheFileWhetherCreatedAppendedOrRewritten) {
+  const std::string path = dir_.File("systemacc");
+  Accounts accounts = file_.Load();
+  EXPECT_EQ(ModeOf(path), 0600u);  // created empty
+  file_.Store(accounts, {u"abc", u"one"});
+  EXPECT_EQ(ModeOf(path), 0600u);  // appended
+  file_.Store(accounts, {u"abc", u"two"});
+  EXPECT_EQ(ModeOf(path), 0600u);  // rewritten
+  file_.Clear(accounts);
+  file_.Store(accounts, {u"new", u""});
+  EXPECT_EQ(ModeOf(path), 0600u);  // written afresh after a clear
+}
+
+TEST_F(AccountFileTest, AFileOthersCouldReadIsMadePrivateBeforeALineIsAdded) {
+  const std::string path = dir_.File("systemacc");
+  { std::ofstream(path, std::ios::binary) << "old,"; }
+  ::chmod(path.c_str(), 0666);
+  Accounts accounts = file_.Load();
+  ASSERT_TRUE(file_.Store(accounts, {u"abc", u"x"}));
+  EXPECT_EQ(dir_.Read("systemacc"), "old,\r\nabc,x");
+  EXPECT_EQ(ModeOf(path), 0600u);
 }
 
 TEST_F(AccountFileTest, ClearDeletesTheFile) {

@@ -12,6 +12,7 @@
 #include "app/BackgroundJobs.h"
 #include "app/IniFile.h"
 #include "app/ScreenMetrics.h"
+#include "jokes/AccountFile.h"
 #include "jokes/JokeCollection.h"
 #include "launcher/items/GridLayout.h"
 #include "launcher/items/LauncherDocument.h"
@@ -71,6 +72,9 @@ class CTarvoApp {
   WString ConfigPath;
   WString SearchRecordPath;
   WString AccountFile = u"\\windows\\systemacc";
+  // The saved accounts, loaded by the first login dialog of the run (UI
+  // thread only).
+  std::vector<Account> Accounts;
   ScreenMetrics Metrics;
   std::vector<LauncherItem> LauncherItems;
   std::unique_ptr<LauncherDocument> Document;

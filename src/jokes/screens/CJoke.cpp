@@ -4,6 +4,7 @@
 #include "jokes/JokeShare.h"
 #include "jokes/PageNumber.h"
 #include "launcher/controls/BoxPrompts.h"
+#include "jokes/screens/CLogin.h"
 #include "jokes/screens/JokeOptions.h"
 #include "launcher/controls/PageButtons.h"
 #include "net/Connection.h"
@@ -192,6 +193,8 @@ void CJoke::UpdateJokes() {
 }
 
 void CJoke::ShowHelp() { ui::MessageBox(this, kJokePagingHint, u"Tarvo", ui::kMbOk); }
+
+void CJoke::OpenLogin() { tarvo::OpenLogin(app_); }
 
 void CJoke::OnOK() {
   Close();

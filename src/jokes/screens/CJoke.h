@@ -30,7 +30,7 @@ inline constexpr char16_t kJokeReminder[] =
 class CJoke : public ui::Dialog {
  public:
   enum Id { kTextId = 100, kPreviousId, kNextId, kPageId, kJumpId };
-  enum Command { kSmsCommand = 200, kEmailCommand, kUpdateCommand, kHelpCommand };
+  enum Command { kSmsCommand = 200, kEmailCommand, kUpdateCommand, kHelpCommand, kLoginCommand };
   // The pause before a user-started sync begins.
   static constexpr std::chrono::milliseconds kUpdatePause{100};
 
@@ -44,6 +44,8 @@ class CJoke : public ui::Dialog {
   void SendByEmail();
   void UpdateJokes();
   void ShowHelp();
+  // The login dialog, over the reader.
+  void OpenLogin();
 
   bool OnInitDialog() override;
   void OnOK() override;

@@ -10,6 +10,7 @@ const std::vector<JokeOption>& JokeOptions() {
       {u"经邮件发送", CJoke::kEmailCommand, &CJoke::SendByEmail},
       {u"更新笑话", CJoke::kUpdateCommand, &CJoke::UpdateJokes},
       {u"帮助", CJoke::kHelpCommand, &CJoke::ShowHelp},
+      {u"登录", CJoke::kLoginCommand, &CJoke::OpenLogin},
   };
   return options;
 }

@@ -33,6 +33,12 @@ class FileAccess {
   virtual bool WriteAtomically(WStringView path, std::string_view bytes) = 0;
   // Appends to an existing file; false when it does not exist.
   virtual bool Append(WStringView path, std::string_view bytes) = 0;
+  // As WriteAtomically and Append, for a file only its owner may read or
+  // write (mode 0600 on the host): a written file is so from its first byte,
+  // an appended one is made so before the bytes go in. Kinds of access
+  // without permissions write as usual.
+  virtual bool WritePrivately(WStringView path, std::string_view bytes) { return WriteAtomically(path, bytes); }
+  virtual bool AppendPrivately(WStringView path, std::string_view bytes) { return Append(path, bytes); }
   // Creates or truncates the file (and its parent folders); nullptr when it
   // cannot be opened.
   virtual std::unique_ptr<FileWriter> OpenForWriting(WStringView path) = 0;
@@ -59,6 +65,8 @@ class HostFileAccess : public FileAccess {
   std::optional<std::string> ReadAll(WStringView path) override;
   bool WriteAtomically(WStringView path, std::string_view bytes) override;
   bool Append(WStringView path, std::string_view bytes) override;
+  bool WritePrivately(WStringView path, std::string_view bytes) override;
+  bool AppendPrivately(WStringView path, std::string_view bytes) override;
   std::unique_ptr<FileWriter> OpenForWriting(WStringView path) override;
   bool FileExists(WStringView path) override;
   bool FolderExists(WStringView path) override;

@@ -20,6 +20,17 @@ bool HostFileAccess::Append(WStringView path, std::string_view bytes) {
   return host::AppendToFile(ToUtf8(path), bytes);
 }
 
+bool HostFileAccess::WritePrivately(WStringView path, std::string_view bytes) {
+  const std::string target = ToUtf8(path);
+  if (target.empty()) return false;
+  host::MakeFolders(host::Parent(target));
+  return host::WriteFileAtomically(target, bytes, host::kOwnerOnlyFileMode);
+}
+
+bool HostFileAccess::AppendPrivately(WStringView path, std::string_view bytes) {
+  return host::AppendToFileWithMode(ToUtf8(path), bytes, host::kOwnerOnlyFileMode);
+}
+
 bool HostFileAccess::FileExists(WStringView path) { return host::IsRegularFile(ToUtf8(path)); }
 
 bool HostFileAccess::FolderExists(WStringView path) { return host::IsFolder(ToUtf8(path)); }

@@ -58,14 +58,16 @@ std::optional<std::string> ReadFile(const std::string& path) {
   return bytes;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, unsigned mode) {
   static std::atomic<unsigned> counter{0};
   if (IsFolder(path)) return false;
   const std::string temp = path + ".tmp-" + std::to_string(::getpid()) + "-" +
                            std::to_string(counter.fetch_add(1));
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
   if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  // The umask may have taken bits away; never more than asked for.
+  bool ok = ::fchmod(fd, static_cast<mode_t>(mode)) == 0;
+  ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
   if (!ok) ::unlink(temp.c_str());
@@ -76,6 +78,13 @@ bool AppendToFile(const std::string& path, std::string_view bytes, bool create) 
   int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | (create ? O_CREAT : 0), 0644);
   if (fd < 0) return false;
   bool ok = WriteAll(fd, bytes);
+  return (::close(fd) == 0) && ok;
+}
+
+bool AppendToFileWithMode(const std::string& path, std::string_view bytes, unsigned mode) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool ok = ::fchmod(fd, static_cast<mode_t>(mode)) == 0 && WriteAll(fd, bytes);
   return (::close(fd) == 0) && ok;
 }
 

@@ -13,10 +13,18 @@ struct DirEntry {
 };
 
 std::optional<std::string> ReadFile(const std::string& path);
+// Permission bits of new files: everyone may read, or only the owner.
+inline constexpr unsigned kSharedFileMode = 0644;
+inline constexpr unsigned kOwnerOnlyFileMode = 0600;
+
 // Writes to a temporary file beside the target, flushes it and renames it
-// over the target, so a crash leaves either the old or the new content.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// over the target, so a crash leaves either the old or the new content. The
+// file has the given permission bits from its first byte on.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, unsigned mode = kSharedFileMode);
 bool AppendToFile(const std::string& path, std::string_view bytes, bool create = false);
+// Appends after setting the file's permission bits to mode (before any byte
+// is added).
+bool AppendToFileWithMode(const std::string& path, std::string_view bytes, unsigned mode);
 // Creates or truncates a file for writing; -1 when it cannot be opened.
 int OpenTruncated(const std::string& path);
 bool WriteAll(int fd, std::string_view bytes);

@@ -103,6 +103,17 @@ bool PhoneFileSystem::Append(WStringView path, std::string_view bytes) {
   return host && host::IsRegularFile(*host) && host::AppendToFile(*host, bytes);
 }
 
+bool PhoneFileSystem::WritePrivately(WStringView path, std::string_view bytes) {
+  std::lock_guard<std::mutex> guard(writeLock_);
+  auto host = HostPathWithParents(path);
+  return host && host::WriteFileAtomically(*host, bytes, host::kOwnerOnlyFileMode);
+}
+
+bool PhoneFileSystem::AppendPrivately(WStringView path, std::string_view bytes) {
+  auto host = HostPath(path);
+  return host && host::IsRegularFile(*host) && host::AppendToFileWithMode(*host, bytes, host::kOwnerOnlyFileMode);
+}
+
 std::unique_ptr<FileWriter> PhoneFileSystem::OpenForWriting(WStringView path) {
   std::lock_guard<std::mutex> guard(writeLock_);
   auto host = HostPathWithParents(path);

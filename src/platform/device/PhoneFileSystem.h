@@ -20,6 +20,8 @@ class PhoneFileSystem : public FileAccess {
   std::optional<std::string> ReadAll(WStringView path) override;
   bool WriteAtomically(WStringView path, std::string_view bytes) override;
   bool Append(WStringView path, std::string_view bytes) override;
+  bool WritePrivately(WStringView path, std::string_view bytes) override;
+  bool AppendPrivately(WStringView path, std::string_view bytes) override;
   std::unique_ptr<FileWriter> OpenForWriting(WStringView path) override;
   bool FileExists(WStringView path) override;
   bool FolderExists(WStringView path) override;

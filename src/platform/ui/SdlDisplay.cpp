@@ -81,12 +81,29 @@ void SdlDisplay::Present(const Canvas& screen) {
   SDL_RenderPresent(renderer_);
 }
 
+// The host's clipboard text becomes the phone's: on the first poll, when
+// the host says it changed and when the window comes to the front.
+void SdlDisplay::TakeHostClipboard(Ui& ui) {
+  if (SDL_HasClipboardText() != SDL_TRUE) return;
+  char* text = SDL_GetClipboardText();
+  if (text == nullptr) return;
+  ui.SetClipboardText(FromUtf8(text));
+  SDL_free(text);
+}
+
 bool SdlDisplay::Poll(Ui& ui) {
+  if (!clipboardTaken_) {
+    clipboardTaken_ = true;
+    TakeHostClipboard(ui);
+  }
   SDL_Event event;
   while (SDL_PollEvent(&event) != 0) {
     switch (event.type) {
       case SDL_QUIT:
         return false;
+      case SDL_CLIPBOARDUPDATE:
+        TakeHostClipboard(ui);
+        break;
       case SDL_MOUSEBUTTONDOWN:
         if (event.button.button == SDL_BUTTON_LEFT) {
           penDown_ = true;
@@ -125,6 +142,7 @@ bool SdlDisplay::Poll(Ui& ui) {
       }
       case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_EXPOSED) ui.InvalidateScreen();
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) TakeHostClipboard(ui);
         break;
       default:
         break;

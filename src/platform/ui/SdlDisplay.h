@@ -27,6 +27,7 @@ class SdlDisplay : public Display {
  private:
   SdlDisplay() = default;
   bool Resize(int width, int height);
+  void TakeHostClipboard(Ui& ui);
 
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
@@ -35,6 +36,7 @@ class SdlDisplay : public Display {
   int height_ = 0;
   int zoom_ = 2;
   bool penDown_ = false;
+  bool clipboardTaken_ = false;
   std::string screenshotPath_ = "tarvo-screenshot.png";
 };
 

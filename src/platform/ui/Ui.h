@@ -141,6 +141,12 @@ class Ui {
   void BeginWaitCursor();
   void EndWaitCursor();
   bool IsWaitCursor() const { return waitCursorUsers_ > 0; }
+  // While anyone holds the input block, pen, key and text input is dropped
+  // as it arrives (a wait that must not be disturbed); a press under way
+  // when it begins is ended without a click. InputBlockHold does the pairing.
+  void BeginInputBlock();
+  void EndInputBlock();
+  bool IsInputBlocked() const { return inputBlockUsers_ > 0; }
 
   // --- idleness (thread-safe) ------------------------------------------------
   // The program's workers (background actions and jobs) count here.
@@ -219,6 +225,7 @@ class Ui {
   bool penOnFrame_ = false;
 
   int waitCursorUsers_ = 0;
+  int inputBlockUsers_ = 0;
   WString clipboard_;
   WorkTracker workers_;
   std::function<void()> afterEvent_;
@@ -246,6 +253,22 @@ class WaitCursorHold {
   bool Holds() const { return ui_ != nullptr; }
   void Release() {
     if (ui_ != nullptr) ui_->EndWaitCursor();
+    ui_ = nullptr;
+  }
+
+ private:
+  Ui* ui_ = nullptr;
+};
+
+// Holds the input block from construction to Release or destruction.
+class InputBlockHold {
+ public:
+  explicit InputBlockHold(Ui& ui) : ui_(&ui) { ui.BeginInputBlock(); }
+  ~InputBlockHold() { Release(); }
+  InputBlockHold(const InputBlockHold&) = delete;
+  InputBlockHold& operator=(const InputBlockHold&) = delete;
+  void Release() {
+    if (ui_ != nullptr) ui_->EndInputBlock();
     ui_ = nullptr;
   }
 

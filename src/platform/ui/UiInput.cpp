@@ -8,6 +8,15 @@
 namespace tarvo::ui {
 
 void Ui::HandleInput(const InputEvent& input) {
+  if (inputBlockUsers_ > 0) {
+    // The release of a press still counts, so the next press is not taken
+    // for a second one without a release.
+    if (input.type == InputEvent::Type::PenUp) {
+      penDown_ = false;
+      penTarget_ = 0;
+    }
+    return;
+  }
   switch (input.type) {
     case InputEvent::Type::PenDown:
     case InputEvent::Type::PenMove:
@@ -74,6 +83,24 @@ void Ui::HandlePen(const InputEvent& input) {
   } else {
     target->OnPenMove(target->FromScreen(point));
   }
+}
+
+void Ui::BeginInputBlock() {
+  if (inputBlockUsers_++ > 0) return;
+  // The press under way ends here, as a lost capture ends it: its release
+  // will click nothing.
+  Window* pressed = penDown_ ? FromHandle(penTarget_) : nullptr;
+  pressSwallowed_ = true;
+  penTarget_ = 0;
+  if (capture_ != nullptr) {
+    SetCapture(nullptr);
+  } else if (pressed != nullptr) {
+    pressed->OnCaptureLost();
+  }
+}
+
+void Ui::EndInputBlock() {
+  if (inputBlockUsers_ > 0) --inputBlockUsers_;
 }
 
 void Ui::CheckTapAndHold() {
