@@ -18,6 +18,10 @@ TEST(HotCatalogue, ReadsEachKindAndSkipsUnsafeLines) {
       "tudou\tfront\tbad id\t空格\n"
       "tudou\tfront\tflv9\t会被改写\n"
       "tudou\tfront\tx1\t<b>标签</b>\n"
+      "tudou\tfront\tx2\t看完回顶部\n"
+      "youku\t91\tx3\t点下一页\n"
+      "index\tx4\thref=x\n"
+      "index\tx5\t\xE4\xB8\n"
       "youku\t91\ty1\n"
       "index\t\t无号\n"
       "other\tfront\tz1\t未知\n");

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/text/Utf8.h"
+
 namespace tarvo::servers::hot {
 namespace {
 
@@ -28,9 +30,15 @@ bool SafeId(const std::string& id) {
   return true;
 }
 
-// A title is cut between ">" and "<" by the client.
+// A title is cut between ">" and "<" by the client, and a page marker or a
+// link inside one would end or add items there.
 bool SafeTitle(const std::string& title) {
-  return !title.empty() && title.find_first_of("<>\r\n") == std::string::npos;
+  if (title.empty() || title.find_first_of(std::string("<>\r\n\0", 5)) != std::string::npos) return false;
+  if (ToUtf8(FromUtf8(title)) != title) return false;  // only whole UTF-8 characters
+  for (const char* marker : {"href=", "普通视频", "视频专辑", "高清视频", "回顶部", "上一页", "下一页"}) {
+    if (title.find(marker) != std::string::npos) return false;
+  }
+  return true;
 }
 
 }  // namespace

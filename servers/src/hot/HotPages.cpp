@@ -50,7 +50,7 @@ std::string YoukuItemAddress(const std::string& base, const std::string& id) {
 }
 
 std::string TudouPage(const HotCatalogue& catalogue, const std::string& channel, const std::string& base) {
-  std::string page = Head("土豆热点 " + channel);
+  std::string page = Head("土豆热点");
   page += "<div class=nav><a href=" + base + "/tudou/>土豆首页</a></div>\n<h2>普通视频</h2>\n";
   TudouEntries(EntriesOf(catalogue.tudou, channel), base, "flv", page);
   page += "<h2>视频专辑</h2>\n";
@@ -59,7 +59,7 @@ std::string TudouPage(const HotCatalogue& catalogue, const std::string& channel,
 }
 
 std::string YoukuCategoryPage(const HotCatalogue& catalogue, const std::string& catpid, const std::string& base) {
-  std::string page = Head("优酷热点 " + catpid);
+  std::string page = Head("优酷热点");
   page += "<h2>热门视频</h2>\n";
   YoukuEntries(EntriesOf(catalogue.youku, catpid), base, page);
   return page + kFoot;
