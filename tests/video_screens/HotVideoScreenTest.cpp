@@ -304,6 +304,22 @@ TEST_F(HotVideoScreen, LaysItselfOutAt480x800) {
   EXPECT_EQ(list.right - list.left, 480);
 }
 
+TEST_F(HotVideoScreen, ARotationLaysTheListOutForTheNewWidth) {
+  LaunchVideo();
+  OpenHot();
+  driver_->GetUi().PostTask([this] { driver_->GetUi().Rotate(); });
+  ASSERT_TRUE(driver_->WaitFor([this] { return app_->Metrics.ScreenWidth == 320; }));
+  driver_->Sync();
+  const auto [width, column] = driver_->Invoke([this] {
+    auto* list = dynamic_cast<ui::ListView*>(FindDescendant(Hot(), 994));
+    return std::pair<int, int>{list->WindowRect().Width(), list->ColumnWidth(0)};
+  });
+  EXPECT_EQ(width, 320);
+  EXPECT_EQ(column, 320 - app_->Metrics.ScrollBarWidth);
+  EXPECT_TRUE(RowsAre(Joined(kTudouFront, kIndex1)));
+  SaveVideoScreen("hot-320x240");
+}
+
 // Fault kinds on the hot pages: a body without items is an empty list, no
 // body is the message, and nothing hangs.
 struct HotFault {
@@ -344,18 +360,22 @@ INSTANTIATE_TEST_SUITE_P(Kinds, HotVideoFaults,
                                            HotFault{"garbage", "garbage", false}, HotFault{"empty", "empty", true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(HotVideoScreen, APartialPageCountsAsTextUpToWhereItBrokeOff) {
+// A body broken off still counts as text: it is read as far as it came.
+TEST_F(HotVideoScreen, APartialPageIsReadAsFarAsItCame) {
   LaunchVideo();
   std::string error;
-  // The Tudou front broken off inside its second item; the Youku front whole.
-  ASSERT_TRUE(servers_.ArmFault("/tudou/", "reset:560", 0, &error)) << error;
+  // The Tudou front broken off among its items, before the part's end: none
+  // of its items, but no message; the Youku front whole.
+  ASSERT_TRUE(servers_.ArmFault("/tudou/", "reset:560", 1, &error)) << error;
   OpenHot();
   EXPECT_FALSE(driver_->ShownMessageBox().has_value());
-  const auto rows = Rows();
-  ASSERT_GT(rows.size(), kIndex1.size());
-  EXPECT_EQ(rows[0], kTudouFront[0]);
-  EXPECT_EQ(std::vector<std::string>(rows.end() - 5, rows.end()), kIndex1);
-  EXPECT_LT(rows.size(), kTudouFront.size() + kIndex1.size());
+  EXPECT_TRUE(RowsAre(kIndex1));
+  // Broken off inside the album part, after the ordinary part's end: every item.
+  ASSERT_TRUE(servers_.ArmFault("/tudou/", "reset:1100", 1, &error)) << error;
+  Pick({u"刷新"});
+  ASSERT_TRUE(LoadIdle());
+  EXPECT_TRUE(RowsAre(Joined(kTudouFront, kIndex1)));
+  EXPECT_FALSE(driver_->ShownMessageBox().has_value());
 }
 
 }  // namespace
