@@ -1,5 +1,6 @@
 #include "video/screens/Playback.h"
 
+#include "platform/text/CodePage.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Ui.h"
 #include "tools/SystemHelpers.h"
@@ -40,6 +41,15 @@ bool ResolvePlayAddress(CTarvoApp& app, WStringView source, std::vector<PlayAddr
   }
   addresses = std::move(result.entries);
   return !addresses.empty();
+}
+
+bool WriteUrlPlaylist(CTarvoApp& app, WStringView url) {
+  FileAccess& files = app.GetDevice().Files();
+  const WString path = PlaylistPath(app);
+  const WString folder = app.ProgramDir + u"temp";
+  if (!files.FolderExists(folder)) files.CreateFolder(folder);
+  if (files.FolderExists(path)) return false;
+  return files.WriteAtomically(path, ToCodePage(url, app.GetDevice().CodePage()));
 }
 
 void PlayPlaylist(CTarvoApp& app) {

@@ -21,6 +21,11 @@ WString PlaylistPath(const CTarvoApp& app);
 bool ResolvePlayAddress(CTarvoApp& app, WStringView source, std::vector<PlayAddress>& addresses,
                         HttpFetchTimeouts timeouts);
 
+// Writes the playlist holding only url, in the device's code page, with no
+// header or line end (the hot-video browser's form). False when the file
+// cannot be written.
+bool WriteUrlPlaylist(CTarvoApp& app, WStringView url);
+
 // Opens the playlist with the shell's "open"; a failed open is not reported.
 void PlayPlaylist(CTarvoApp& app);
 
