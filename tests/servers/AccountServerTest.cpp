@@ -180,7 +180,9 @@ TEST_F(AccountServerTest, AFourGibibyteFrameClosesAtOnceWithoutMemory) {
   }
   rusage after{};
   ::getrusage(RUSAGE_SELF, &after);
+#ifndef __SANITIZE_ADDRESS__  // the sanitizer's own bookkeeping grows the resident set
   EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 1024);  // KiB
+#endif
 }
 
 TEST_F(AccountServerTest, OddLengthsAndOverSixtyFourKibibytesClose) {
