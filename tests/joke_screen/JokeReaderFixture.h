@@ -7,6 +7,7 @@
 #include "app/shell/TarvoApp.h"
 #include "jokes/screens/CJoke.h"
 #include "launcher/CTarvoDlg.h"
+#include "support/LauncherRun.h"
 #include "support/TempDir.h"
 #include "support/TestDevice.h"
 #include "support/ui/ScreenDriver.h"
@@ -30,16 +31,7 @@ class JokeReaderFixture : public ::testing::Test {
     device_->Files().WriteAtomically(u"\\Program Files\\Tarvo\\temp\\TarvoConfig.ini", config);
     driver_ = std::make_unique<testing::ScreenDriver>(width, height);
     app_ = std::make_unique<CTarvoApp>(*device_, driver_->GetUi());
-    driver_->Start([this] {
-      app_->InitInstance([this] {
-        CTarvoDlg launcher(*app_);
-        launcher_ = &launcher;
-        const int code = launcher.DoModal();
-        launcher_ = nullptr;
-        return code;
-      });
-    });
-    ASSERT_TRUE(driver_->WaitFor([this] { return launcher_ != nullptr && launcher_->IsVisible(); }));
+    ASSERT_TRUE(testing::RunLauncherWithTools(*driver_, *app_, launcher_));
   }
   // A phone from the template, pointed at the stand-in, with no connection; a dial-up brings
   // up dialResult (empty: dialling fails). Call after StartServers, before Launch.

@@ -77,7 +77,9 @@ TEST_F(LoginFaultsTest, AServerClosingAfterTheHelloOrRefusingWithoutTextShowsThe
   OpenLogin();
   LogInAs(u"demo", u"demo123");
   for (int round = 0; round < 2; ++round) {
-    if (round == 1) ASSERT_TRUE(driver_->PickMenuItem({u"登录"}));
+    if (round == 1) {
+      ASSERT_TRUE(driver_->PickMenuItem({u"登录"}));
+    }
     auto box = Answer(u"确定");
     ASSERT_TRUE(box) << round;
     EXPECT_EQ(box->text, u"登录失败,请稍后重试.") << round;

@@ -17,6 +17,7 @@
 #include "launcher/CTarvoDlg.h"
 #include "platform/device/PhoneFileSystem.h"
 #include "platform/text/Utf8.h"
+#include "support/LauncherRun.h"
 #include "support/TempDir.h"
 #include "support/TestDevice.h"
 #include "support/ui/ScreenDriver.h"
@@ -54,16 +55,7 @@ class LoginFixture : public ::testing::Test {
     device_->Files().WriteAtomically(u"\\Program Files\\Tarvo\\temp\\TarvoConfig.ini", config);
     driver_ = std::make_unique<testing::ScreenDriver>(width, height);
     app_ = std::make_unique<CTarvoApp>(*device_, driver_->GetUi());
-    driver_->Start([this] {
-      app_->InitInstance([this] {
-        CTarvoDlg launcher(*app_);
-        launcher_ = &launcher;
-        const int code = launcher.DoModal();
-        launcher_ = nullptr;
-        return code;
-      });
-    });
-    ASSERT_TRUE(driver_->WaitFor([this] { return launcher_ != nullptr && launcher_->IsVisible(); }));
+    ASSERT_TRUE(testing::RunLauncherWithTools(*driver_, *app_, launcher_));
   }
   void SetProfileAccountServer(const std::string& profile, int timeoutMs) {
     std::ifstream in(profile, std::ios::binary);

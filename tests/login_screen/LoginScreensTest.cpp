@@ -49,7 +49,9 @@ TEST_P(LoginScreensTest, TheLoginRowsFollowTheMetricsAndLabelsTheirText) {
   EXPECT_EQ(autoLogin.left, remember.right);  // side by side
   EXPECT_EQ(RectOf(CLogin::kNoteId).top, remember.bottom + m);
   Save("login-empty");
-  if (GetParam().width == 240) EXPECT_TRUE(testing::MatchesReferencePng(driver_->Screenshot(), "login-240x320.png"));
+  if (GetParam().width == 240) {
+    EXPECT_TRUE(testing::MatchesReferencePng(driver_->Screenshot(), "login-240x320.png"));
+  }
 }
 
 TEST_P(LoginScreensTest, PicturesOfThePreselectedLoginAndTheClearQuestion) {
@@ -87,7 +89,9 @@ TEST_P(LoginScreensTest, TheUploadRowsAndTheBodyDownToTheBottomWithTheListOpen) 
   const int panel = driver_->Invoke([this] { return driver_->GetUi().Frame().InputPanelHeight(); });
   EXPECT_EQ(RectOf(CUploadJoke::kBodyId).bottom, clientHeight - panel - m);
   driver_->Invoke([this] { driver_->GetUi().ShowInputPanel(false); });
-  if (GetParam().width == 240) EXPECT_TRUE(testing::MatchesReferencePng(driver_->Screenshot(), "upload-240x320.png"));
+  if (GetParam().width == 240) {
+    EXPECT_TRUE(testing::MatchesReferencePng(driver_->Screenshot(), "upload-240x320.png"));
+  }
   auto centre = driver_->ControlCenter(CUploadJoke::kCategoryId);
   ASSERT_TRUE(centre);
   driver_->Tap(*centre);

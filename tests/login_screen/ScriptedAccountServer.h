@@ -3,8 +3,6 @@
 // test's function (given the connection's number from 0), for the failures
 // the stand-in does not make: refusals, stalls, a close after the hello, a
 // reply in pieces or without text.
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -17,6 +15,7 @@
 #include "net/Fields.h"
 #include "net/Frame.h"
 #include "net/SocketPairStream.h"
+#include "support/LoopbackSocket.h"
 
 namespace tarvo::testing {
 
@@ -28,14 +27,7 @@ class ScriptedAccountServer {
   using Handler = std::function<void(int connection, SocketEnd& client)>;
 
   explicit ScriptedAccountServer(Handler handler) : handler_(std::move(handler)) {
-    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
-    port_ = ntohs(address.sin_port);
+    listener_ = BindLoopback(&port_);
     ::listen(listener_, 8);
     acceptor_ = std::thread([this] {
       for (int index = 0;; ++index) {

@@ -266,14 +266,18 @@ TEST_P(YoukuSiteScreens, EveryScreenDrawsAtThisSize) {
   TypeKeyword(u"星河");
   SaveVideoScreen("site-search-" + size);
   const bool compared = size == "240x320";
-  if (compared) EXPECT_TRUE(MatchesReferencePng(driver_->Screenshot(), "video-search-240x320.png"));
+  if (compared) {
+    EXPECT_TRUE(MatchesReferencePng(driver_->Screenshot(), "video-search-240x320.png"));
+  }
   TapSearch();
   ASSERT_TRUE(driver_->WaitForDialog(u"视频列表"));
   // The worker's last picture renamed: every earlier one was handled before it.
   ASSERT_TRUE(driver_->WaitFor([this] { return ImageFileExists("0.jpg") && ImageFileExists("Normal9.jpg"); }));
   driver_->Sync();
   SaveVideoScreen("site-list-" + size);
-  if (compared) EXPECT_TRUE(MatchesReferencePng(driver_->Screenshot(), "video-list-240x320.png"));
+  if (compared) {
+    EXPECT_TRUE(MatchesReferencePng(driver_->Screenshot(), "video-list-240x320.png"));
+  }
   TapRow(994, 0);
   ASSERT_TRUE(driver_->WaitForDialog(u"节目列表"));
   SaveVideoScreen("site-series-" + size);
@@ -298,7 +302,9 @@ TEST_P(YoukuSiteScreens, EveryScreenDrawsAtThisSize) {
   ASSERT_TRUE(driver_->WaitForDialog(u"视频详情"));
   driver_->Sync();
   SaveVideoScreen("site-detail-" + size);
-  if (compared) EXPECT_TRUE(MatchesReferencePng(driver_->Screenshot(), "video-detail-240x320.png"));
+  if (compared) {
+    EXPECT_TRUE(MatchesReferencePng(driver_->Screenshot(), "video-detail-240x320.png"));
+  }
   driver_->Key(ui::keys::kEscape);
   ASSERT_TRUE(driver_->WaitForDialog(u"视频列表"));
 }

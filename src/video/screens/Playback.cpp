@@ -10,6 +10,20 @@ namespace tarvo::video {
 
 WString PlaylistPath(const CTarvoApp& app) { return app.ProgramDir + u"temp\\Tarvo.m3u"; }
 
+namespace {
+
+// Writes the playlist file, making its folder when missing. False when a
+// folder stands at its path or the write fails.
+bool WritePlaylist(CTarvoApp& app, const std::string& bytes) {
+  FileAccess& files = app.GetDevice().Files();
+  const WString path = PlaylistPath(app);
+  const WString folder = app.ProgramDir + u"temp";
+  if (!files.FolderExists(folder)) files.CreateFolder(folder);
+  return !files.FolderExists(path) && files.WriteAtomically(path, bytes);
+}
+
+}  // namespace
+
 bool ResolvePlayAddress(CTarvoApp& app, WStringView source, std::vector<PlayAddress>& addresses,
                         HttpFetchTimeouts timeouts) {
   addresses.clear();
@@ -26,11 +40,7 @@ bool ResolvePlayAddress(CTarvoApp& app, WStringView source, std::vector<PlayAddr
     return false;
   }
   if (result.playlist) {
-    FileAccess& files = app.GetDevice().Files();
-    const WString path = PlaylistPath(app);
-    const WString folder = app.ProgramDir + u"temp";
-    if (!files.FolderExists(folder)) files.CreateFolder(folder);
-    if (files.FolderExists(path) || !files.WriteAtomically(path, *result.playlist)) {
+    if (!WritePlaylist(app, *result.playlist)) {
       ui::MessageBox(ui, kPlaylistFailedMessage, u"Tarvo", ui::kMbOk | ui::kMbTopmost);
       return false;
     }
@@ -44,12 +54,7 @@ bool ResolvePlayAddress(CTarvoApp& app, WStringView source, std::vector<PlayAddr
 }
 
 bool WriteUrlPlaylist(CTarvoApp& app, WStringView url) {
-  FileAccess& files = app.GetDevice().Files();
-  const WString path = PlaylistPath(app);
-  const WString folder = app.ProgramDir + u"temp";
-  if (!files.FolderExists(folder)) files.CreateFolder(folder);
-  if (files.FolderExists(path)) return false;
-  return files.WriteAtomically(path, ToCodePage(url, app.GetDevice().CodePage()));
+  return WritePlaylist(app, ToCodePage(url, app.GetDevice().CodePage()));
 }
 
 void PlayPlaylist(CTarvoApp& app) {
