@@ -17,6 +17,7 @@
 #include "TestRoutes.h"
 #include "TimeRoute.h"
 #include "TvRoutes.h"
+#include "soku/SokuRoutes.h"
 #include "youku/YoukuRoutes.h"
 #include "WapGateway.h"
 
@@ -84,6 +85,7 @@ struct StandInServers::Impl {
     auto test = options.faults ? TestAnswer(Logged(request), path, query) : std::nullopt;
     const std::string base = "http://" + request.get_header_value("Host");
     if (!test) test = TvAnswer(options.dataDir, base, path);
+    if (!test) test = SokuAnswer(options.dataDir, base, path, query);
     if (!test) test = YoukuAnswer(options.dataDir, base, path, request.target, query);
     Deliver(test ? *test
             : path == kTimePath ? TimeAnswer(options.timeOffsetSeconds)
