@@ -18,6 +18,7 @@
 #include "TimeRoute.h"
 #include "TvRoutes.h"
 #include "hot/HotRoutes.h"
+#include "soku/SokuRoutes.h"
 #include "youku/YoukuRoutes.h"
 #include "WapGateway.h"
 
@@ -86,6 +87,7 @@ struct StandInServers::Impl {
     const std::string base = "http://" + request.get_header_value("Host");
     if (!test) test = TvAnswer(options.dataDir, base, path);
     if (!test) test = HotAnswer(options.dataDir, base, path, query);
+    if (!test) test = SokuAnswer(options.dataDir, base, path, query);
     if (!test) test = YoukuAnswer(options.dataDir, base, path, request.target, query);
     Deliver(test ? *test
             : path == kTimePath ? TimeAnswer(options.timeOffsetSeconds)

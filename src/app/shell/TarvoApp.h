@@ -22,6 +22,7 @@
 #include "platform/ui/Ui.h"
 #include "sites/SiteEntry.h"
 #include "sites/SiteListFile.h"
+#include "video/soku/SokuResults.h"
 
 namespace tarvo {
 
@@ -87,6 +88,8 @@ class CTarvoApp {
   WString DeviceVersion;
   bool IsV9Device = false;
   std::vector<WString> Keywords;  // the shared search-keyword list
+  // The last Soku result page, read by its list and detail screens (UI thread only).
+  soku::SokuResults Soku;
   std::atomic<bool> JokeUpdateInProgress{false};  // the joke reader's own update runs
   // The site directory's list and its file (row 1 on the content server),
   // filled when the directory opens.

@@ -88,12 +88,27 @@ bool CVirtualSeriesVideo::OnKeyDown(int key) {
 
 int64_t CVirtualSeriesVideo::Now() const { return GetUi().GetClock().NowMs(); }
 
-int CVirtualSeriesVideo::ItemAt(ui::Point client) const {
+int CVirtualSeriesVideo::CellAt(ui::Point client) const {
   if (client.y >= visibleHeight_) return -1;
   const ui::Point content{client.x, client.y - offset_};
-  for (const SeriesCell& cell : cells_)
-    if (cell.item >= 0 && cell.rect.Contains(content)) return cell.item;
+  for (size_t i = 0; i < cells_.size(); ++i)
+    if (cells_[i].item >= 0 && cells_[i].rect.Contains(content)) return static_cast<int>(i);
   return -1;
+}
+
+int CVirtualSeriesVideo::ItemAt(ui::Point client) const {
+  const int cell = CellAt(client);
+  return cell < 0 ? -1 : cells_[static_cast<size_t>(cell)].item;
+}
+
+void CVirtualSeriesVideo::EndPress() {
+  pressed_ = false;
+  ReleaseCapture();
+}
+
+void CVirtualSeriesVideo::OnCellTap(ui::Point client) {
+  const int item = ItemAt(client);
+  if (item >= 0) Play(item);
 }
 
 void CVirtualSeriesVideo::OnPenDown(ui::Point point) {
@@ -121,13 +136,11 @@ void CVirtualSeriesVideo::OnPenUp(ui::Point point) {
   pressed_ = false;
   ReleaseCapture();
   if (!tap_) return;
-  const int item = ItemAt(point);
-  if (item >= 0) Play(item);
+  OnCellTap(point);
 }
 
 bool CVirtualSeriesVideo::OnTapAndHold(ui::Point point) {
-  pressed_ = false;
-  ReleaseCapture();
+  EndPress();
   const int item = ItemAt(point);
   if (item < 0) return true;
   selected_ = item;

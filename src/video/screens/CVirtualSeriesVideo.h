@@ -69,11 +69,18 @@ class CVirtualSeriesVideo : public CVirtualDialog {
   void SetCells(std::vector<SeriesCell> cells, int contentHeight);
   void LayOut() override;
   void Back();
+  // A pen-up that was no drag, on this screen: plays the item under it.
+  virtual void OnCellTap(ui::Point client);
+  // Ends the press: the release that follows is not a tap.
+  void EndPress();
+  // The item of the cell under a client point, or -1.
+  int ItemAt(ui::Point client) const;
+  // The index in Cells() of the item cell under a client point, or -1.
+  int CellAt(ui::Point client) const;
+  void Play(int item);
 
  private:
-  int ItemAt(ui::Point client) const;
   void SetOffset(int offset);
-  void Play(int item);
   void Download();
   int64_t Now() const;
 

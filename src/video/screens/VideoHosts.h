@@ -11,11 +11,13 @@ struct VideoServers {
   WString youkuSearch;  // scheme, host and port of the search pages
   WString youkuSite;    // of the show and episode-list pages
   WString parsePage;    // the parse page address, with its path
+  WString sokuBase;     // scheme, host and port of the Soku pages
   HttpFetchTimeouts timeouts;
 
   static VideoServers ForDevice(const DeviceProfile& profile) {
     return VideoServers{FromUtf8(profile.Server("YoukuSearch")), FromUtf8(profile.Server("YoukuSite")),
-                        FromUtf8(profile.Server("ParsePage")), HttpFetchTimeouts::ForDevice(profile)};
+                        FromUtf8(profile.Server("ParsePage")), FromUtf8(profile.Server("SokuBase")),
+                        HttpFetchTimeouts::ForDevice(profile)};
   }
 };
 
