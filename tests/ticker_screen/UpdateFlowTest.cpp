@@ -161,8 +161,9 @@ TEST_F(UpdateProgressTest, TheTextAboveTheBarAtTheBottom) {
       EXPECT_EQ(driver_->Invoke([progress] { return progress->Position(); }), tenth * 10);
       EXPECT_TRUE(driver_->SaveScreen("update-progress-" + std::to_string(tenth * 10) + "-" + std::to_string(width) +
                                       "x" + std::to_string(height) + ".png"));
-      if (tenth == 5 && width == 240)
+      if (tenth == 5 && width == 240) {
         EXPECT_TRUE(testing::MatchesReferencePng(driver_->Screenshot(), "update-progress-240x320.png"));
+      }
     }
     const auto [text, bar] = driver_->Invoke([progress] {
       ui::Window* caption = testing::FindDescendant(progress, CUpdateProgress::kTextId);
