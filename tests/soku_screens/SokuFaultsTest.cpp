@@ -36,7 +36,7 @@ class SokuFaults : public SokuFixture, public ::testing::WithParamInterface<Soku
   }
 };
 
-TEST_P(SokuFaults, OnTheSearchPageABodylessFetchSaysTheSearchFailedAndTheNextSearchIsFresh) {
+TEST_P(SokuFaults, OnTheSearchPageAnyFaultSaysTheSearchFailedAndTheNextSearchIsFresh) {
   Launch();
   OpenSearch();
   ASSERT_TRUE(servers_.ArmFault("/v", GetParam().kind, 1));
