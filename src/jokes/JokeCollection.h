@@ -29,6 +29,22 @@ struct JokeFacts {
   bool firstFileDone = false;
 };
 
+// The joke the reader shows, read in one piece so that a file put in front
+// between the reads cannot pair one index with another's joke.
+struct JokePage {
+  int index = 0;
+  int lastRead = 1;
+  std::optional<WString> joke;  // none when the index is outside the list
+};
+
+// What a page turn found.
+enum class PageTurn {
+  Turned,
+  AtLastPage,   // forward from the last joke, or from beyond the end
+  AtFirstPage,  // back from the first joke
+  Nothing,      // no jokes, or back from beyond the end
+};
+
 // "LastPage" as read from the registry: 0, missing or above 2147483647 is 1.
 int LastPageValue(std::optional<uint32_t> stored);
 
@@ -54,6 +70,7 @@ class JokeCollection {
   int Index() const;
   int LastRead() const;
   std::optional<WString> JokeAt(int index) const;
+  JokePage CurrentPage() const;
   bool HasFile(int number) const;
   int FileCount() const;
   std::vector<int> FileNumbers() const;
@@ -79,6 +96,10 @@ class JokeCollection {
   // While the reader is open, last-read follows every change of the index.
   void SetReaderOpen(bool open);
   void SetIndex(int index);
+  // One joke forward (step 1) or back (step -1) from the current index,
+  // decided and done under one lock: a file put in front meanwhile moves
+  // the index first, so the turn starts from the joke shown.
+  PageTurn TurnPage(int step);
   // An index outside a non-empty list becomes 0; true when it changed.
   bool FixIndex();
 
