@@ -101,11 +101,9 @@ std::vector<WString> JokeCollection::FilePaths() const {
   return paths;
 }
 
-std::unique_lock<std::timed_mutex> JokeCollection::AcquireJobLock(const StopToken& stop) {
-  std::unique_lock<std::timed_mutex> lock(jobMutex_, std::defer_lock);
-  while (!stop.Requested()) {
-    if (lock.try_lock_for(kJobLockPoll)) break;
-  }
+std::unique_lock<std::mutex> JokeCollection::AcquireJobLock(const StopToken& stop) {
+  std::unique_lock<std::mutex> lock(jobMutex_, std::defer_lock);
+  while (!stop.Requested() && !lock.try_lock()) stop.SleepFor(kJobLockPoll);
   if (lock.owns_lock() && stop.Requested()) lock.unlock();
   return lock;
 }
