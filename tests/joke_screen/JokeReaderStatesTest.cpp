@@ -50,7 +50,7 @@ TEST_F(JokeReaderStatesTest, ACompleteLoadDoesNotRemind) {
 TEST_F(JokeReaderStatesTest, OpenedBeforeTheFirstFileTheReaderWaitsWithoutReminding) {
   StartServers();
   PreparePhone();
-  AddToProfile("\r\n[Network]\r\nTimeoutMs=1500\r\n");
+  AddToProfile("\r\n[Network]\r\nTimeoutMs=2500\r\n");
   StoreLead(10, 3);  // the load begins with file 1, to be fetched
   // The first try at file 1 hangs until the fetch gives up; the second gets it.
   ASSERT_TRUE(servers_.ArmFault("/xh/xh00001.txt", "stall", 1));
