@@ -70,6 +70,13 @@ std::optional<WString> JokeCollection::JokeAt(int index) const {
   return jokes_[index];
 }
 
+JokePage JokeCollection::CurrentPage() const {
+  std::lock_guard<std::mutex> guard(mutex_);
+  JokePage page{index_, lastRead_, std::nullopt};
+  if (index_ >= 0 && index_ < static_cast<int>(jokes_.size())) page.joke = jokes_[index_];
+  return page;
+}
+
 bool JokeCollection::HasFile(int number) const {
   std::lock_guard<std::mutex> guard(mutex_);
   return std::any_of(files_.begin(), files_.end(), [number](const LoadedFile& f) { return f.number == number; });
@@ -94,11 +101,9 @@ std::vector<WString> JokeCollection::FilePaths() const {
   return paths;
 }
 
-std::unique_lock<std::timed_mutex> JokeCollection::AcquireJobLock(const StopToken& stop) {
-  std::unique_lock<std::timed_mutex> lock(jobMutex_, std::defer_lock);
-  while (!stop.Requested()) {
-    if (lock.try_lock_for(kJobLockPoll)) break;
-  }
+std::unique_lock<std::mutex> JokeCollection::AcquireJobLock(const StopToken& stop) {
+  std::unique_lock<std::mutex> lock(jobMutex_, std::defer_lock);
+  while (!stop.Requested() && !lock.try_lock()) stop.SleepFor(kJobLockPoll);
   if (lock.owns_lock() && stop.Requested()) lock.unlock();
   return lock;
 }
@@ -175,6 +180,21 @@ void JokeCollection::SetIndexLocked(int index) {
 void JokeCollection::SetIndex(int index) {
   std::lock_guard<std::mutex> guard(mutex_);
   SetIndexLocked(index);
+}
+
+PageTurn JokeCollection::TurnPage(int step) {
+  std::lock_guard<std::mutex> guard(mutex_);
+  const int count = static_cast<int>(jokes_.size());
+  if (count == 0) return PageTurn::Nothing;
+  if (step > 0) {
+    if (index_ >= count - 1) return PageTurn::AtLastPage;
+    SetIndexLocked(index_ + 1);
+    return PageTurn::Turned;
+  }
+  if (index_ == 0) return PageTurn::AtFirstPage;
+  if (index_ >= count) return PageTurn::Nothing;
+  SetIndexLocked(index_ - 1);
+  return PageTurn::Turned;
 }
 
 bool JokeCollection::FixIndex() {

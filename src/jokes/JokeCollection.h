@@ -29,6 +29,22 @@ struct JokeFacts {
   bool firstFileDone = false;
 };
 
+// The joke the reader shows, read in one piece so that a file put in front
+// between the reads cannot pair one index with another's joke.
+struct JokePage {
+  int index = 0;
+  int lastRead = 1;
+  std::optional<WString> joke;  // none when the index is outside the list
+};
+
+// What a page turn found.
+enum class PageTurn {
+  Turned,
+  AtLastPage,   // forward from the last joke, or from beyond the end
+  AtFirstPage,  // back from the first joke
+  Nothing,      // no jokes, or back from beyond the end
+};
+
 // "LastPage" as read from the registry: 0, missing or above 2147483647 is 1.
 int LastPageValue(std::optional<uint32_t> stored);
 
@@ -54,14 +70,17 @@ class JokeCollection {
   int Index() const;
   int LastRead() const;
   std::optional<WString> JokeAt(int index) const;
+  JokePage CurrentPage() const;
   bool HasFile(int number) const;
   int FileCount() const;
   std::vector<int> FileNumbers() const;
   std::vector<WString> FilePaths() const;
 
   // --- the jobs -----------------------------------------------------------
-  // Held for a joke job's whole run; not owned when stop came first.
-  std::unique_lock<std::timed_mutex> AcquireJobLock(const StopToken& stop);
+  // Held for a joke job's whole run; not owned when stop came first. Taken
+  // by polling a plain mutex, which thread checkers see (a timed lock goes
+  // through a call that ThreadSanitizer does not follow).
+  std::unique_lock<std::mutex> AcquireJobLock(const StopToken& stop);
   // True the first time only: the start-up load runs once per run.
   bool ClaimStartupLoad();
   // Empties both lists and the flags (not the latch, last-read or index).
@@ -79,6 +98,10 @@ class JokeCollection {
   // While the reader is open, last-read follows every change of the index.
   void SetReaderOpen(bool open);
   void SetIndex(int index);
+  // One joke forward (step 1) or back (step -1) from the current index,
+  // decided and done under one lock: a file put in front meanwhile moves
+  // the index first, so the turn starts from the joke shown.
+  PageTurn TurnPage(int step);
   // An index outside a non-empty list becomes 0; true when it changed.
   bool FixIndex();
 
@@ -97,7 +120,7 @@ class JokeCollection {
 
   Poster poster_;
   std::shared_ptr<ListenerTable> table_ = std::make_shared<ListenerTable>();
-  std::timed_mutex jobMutex_;
+  std::mutex jobMutex_;
   mutable std::mutex mutex_;
   std::vector<LoadedFile> files_;
   std::vector<WString> jokes_;

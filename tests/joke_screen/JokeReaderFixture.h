@@ -3,10 +3,16 @@
 // an ephemeral port, driven headless; the joke reader opens from its item.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+
 #include "StandInServers.h"
 #include "app/shell/TarvoApp.h"
+#include "jokes/JokeJobs.h"
 #include "jokes/screens/CJoke.h"
 #include "launcher/CTarvoDlg.h"
+#include "platform/text/CodePage.h"
+#include "platform/text/Utf8.h"
 #include "support/LauncherRun.h"
 #include "support/TempDir.h"
 #include "support/TestDevice.h"
@@ -23,6 +29,40 @@ class JokeReaderFixture : public ::testing::Test {
     std::string error;
     ASSERT_TRUE(servers_.Start(options, &error)) << error;
   }
+  // A copy of the sample data the test may change while the servers run.
+  void ServeSampleCopy() {
+    std::filesystem::copy(TARVO_SERVER_DATA_DIR, data_.Path(), std::filesystem::copy_options::recursive);
+    StartServers(data_.Path());
+  }
+  void ServeLead(int end) {
+    data_.Write("content/xh/xh00000.txt", "[Info]\r\nStep=10\r\nEnd=" + std::to_string(end) + "\r\n");
+  }
+  // File n of ten jokes "新笑话n-0" to "新笑话n-9", each with its line end.
+  void ServeFile(int number) {
+    std::string text;
+    for (int i = 0; i < 10; ++i) text += "#新笑话" + std::to_string(number) + "-" + std::to_string(i) + "\r\n";
+    char name[32];
+    std::snprintf(name, sizeof name, "content/xh/xh%05d.txt", number);
+    data_.Write(name, ToCodePage(FromUtf8(text), "GBK"));
+  }
+  size_t Requests(const std::string& target) {
+    size_t count = 0;
+    for (const auto& request : servers_.Requests()) count += request.target == target ? 1 : 0;
+    return count;
+  }
+  bool SyncOver() {
+    return driver_->WaitFor([this] {
+      return !app_->Jobs.IsRunning(kJokeSyncJob) && !driver_->GetUi().IsWaitCursor();
+    });
+  }
+  int Count() { return driver_->Invoke([this] { return app_->Jokes.Facts().count; }); }
+  void Update() { ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"更新笑话"})); }
+  void OpenLoadedReader() {
+    ASSERT_TRUE(WaitLoaded());
+    OpenReader();
+    driver_->Sync();
+    ASSERT_FALSE(driver_->ShownMessageBox());
+  }
   // config: INI text put into the launcher's configuration before start.
   void Launch(const std::string& config = "[Joke]\r\nAutoPrompt=1\r\n", int width = 240, int height = 320) {
     if (servers_.HttpPort() == 0) StartServers();
@@ -33,19 +73,32 @@ class JokeReaderFixture : public ::testing::Test {
     app_ = std::make_unique<CTarvoApp>(*device_, driver_->GetUi());
     ASSERT_TRUE(testing::RunLauncherWithTools(*driver_, *app_, launcher_));
   }
-  // A phone from the template, pointed at the stand-in, with no connection; a dial-up brings
-  // up dialResult (empty: dialling fails). Call after StartServers, before Launch.
-  void PrepareOfflinePhone(const std::string& dialResult) {
-    ASSERT_TRUE(testing::OpenTestDevice(dir_.File("phone"), servers_.HttpPort()));
+  // The phone made from the template and pointed at the stand-in before the
+  // launcher starts, so that a test can change its profile. Call after StartServers.
+  void PreparePhone() { ASSERT_TRUE(testing::OpenTestDevice(dir_.File("phone"), servers_.HttpPort())); }
+  // Replaces the profile's line "key=..." with "key=value".
+  void SetProfileLine(const std::string& key, const std::string& value) {
     std::string profile = dir_.Read("phone/device.ini");
-    for (auto [key, value] : {std::pair<std::string, std::string>{"Status=", ""}, {"DialResult=", dialResult},
-                              {"DialDelayMs=", "0"}}) {
-      const size_t at = profile.find("\n" + key);
-      ASSERT_NE(at, std::string::npos) << key;
-      const size_t end = profile.find('\n', at + 1);
-      profile.replace(at + 1, end - at - 1, key + value);
-    }
+    const size_t at = profile.find("\n" + key + "=");
+    ASSERT_NE(at, std::string::npos) << key;
+    const size_t end = profile.find('\n', at + 1);
+    profile.replace(at + 1, end - at - 1, key + "=" + value);
     dir_.Write("phone/device.ini", profile);
+  }
+  // A phone that has synced before: the registry holds the lead's step and end.
+  void StoreLead(uint32_t step, uint32_t end) {
+    auto phone = testing::OpenTestDevice(dir_.File("phone"), servers_.HttpPort());
+    ASSERT_TRUE(phone);
+    ASSERT_TRUE(phone->GetRegistry().SetNumber(RegistryRoot::ClassesRoot, u"proinfo\\Tarvo XH", u"step", step));
+    ASSERT_TRUE(phone->GetRegistry().SetNumber(RegistryRoot::ClassesRoot, u"proinfo\\Tarvo XH", u"end", end));
+  }
+  void AddToProfile(const std::string& text) { dir_.Write("phone/device.ini", dir_.Read("phone/device.ini") + text); }
+  // A phone with no connection; a dial-up brings up dialResult (empty: dialling fails).
+  void PrepareOfflinePhone(const std::string& dialResult) {
+    PreparePhone();
+    SetProfileLine("Status", "");
+    SetProfileLine("DialResult", dialResult);
+    SetProfileLine("DialDelayMs", "0");
   }
   bool WaitLoaded() {
     return driver_->WaitFor([this] { return app_->Jokes.Facts().loaded; }, std::chrono::milliseconds(8000));
@@ -72,6 +125,29 @@ class JokeReaderFixture : public ::testing::Test {
     return driver_->Invoke([this] {
       auto* reader = dynamic_cast<CJoke*>(driver_->GetUi().ActiveWindow());
       return reader ? reader->TextArea().Text() : WString();
+    });
+  }
+  // The reader's window, its heading and a control, in screen coordinates.
+  ui::Rect ReaderRect() {
+    return driver_->Invoke([this] {
+      auto* reader = dynamic_cast<CJoke*>(driver_->GetUi().ActiveWindow());
+      return reader ? reader->ScreenRect() : ui::Rect{};
+    });
+  }
+  ui::Rect HeadingRect() {
+    return driver_->Invoke([this] {
+      auto* reader = dynamic_cast<CJoke*>(driver_->GetUi().ActiveWindow());
+      if (reader == nullptr) return ui::Rect{};
+      for (ui::Window* child : reader->Children()) {
+        if (child->Text().rfind(u"笑话 ", 0) == 0) return child->ScreenRect();
+      }
+      return ui::Rect{};
+    });
+  }
+  ui::Rect ControlRect(int id) {
+    return driver_->Invoke([this, id] {
+      ui::Window* control = testing::FindDescendant(driver_->GetUi().ActiveWindow(), id);
+      return control ? control->ScreenRect() : ui::Rect{};
     });
   }
   ui::Rect TextRect() {
@@ -118,6 +194,7 @@ class JokeReaderFixture : public ::testing::Test {
   }
 
   testing::TempDir dir_;
+  testing::TempDir data_;
   servers::StandInServers servers_;
   std::unique_ptr<Device> device_;
   std::unique_ptr<testing::ScreenDriver> driver_;

@@ -1,5 +1,6 @@
-// The reader's openings: the reminder, an empty list, an update while
-// offline, and how it looks.
+// The reader's openings: the reminder (and when it stays away), the wait
+// for the first file, an empty list, an update while offline, and how it
+// looks next to its reference pictures.
 #include "JokeReaderFixture.h"
 #include "platform/text/Utf8.h"
 
@@ -46,6 +47,52 @@ TEST_F(JokeReaderStatesTest, ACompleteLoadDoesNotRemind) {
   EXPECT_FALSE(driver_->ShownMessageBox());
 }
 
+TEST_F(JokeReaderStatesTest, OpenedBeforeTheFirstFileTheReaderWaitsWithoutReminding) {
+  StartServers();
+  PreparePhone();
+  AddToProfile("\r\n[Network]\r\nTimeoutMs=2500\r\n");
+  StoreLead(10, 3);  // the load begins with file 1, to be fetched
+  // The first try at file 1 hangs until the fetch gives up; the second gets it.
+  ASSERT_TRUE(servers_.ArmFault("/xh/xh00001.txt", "stall", 1));
+  Launch();
+  ASSERT_TRUE(driver_->WaitFor([this] { return Requests("/xh/xh00001.txt") == 1; }));
+  OpenReader();
+  driver_->Sync();
+  EXPECT_FALSE(driver_->ShownMessageBox());
+  EXPECT_FALSE(driver_->Invoke([this] { return app_->Jokes.Facts().firstFileDone; }));
+  EXPECT_TRUE(driver_->Invoke([this] { return driver_->GetUi().IsWaitCursor(); }));
+  EXPECT_EQ(ShownJoke(), u"");
+  ASSERT_TRUE(driver_->WaitFor([this] { return !driver_->GetUi().IsWaitCursor(); }));
+  EXPECT_EQ(ShownJoke().rfind(u"    小刘第一次坐飞机", 0), 0u);
+  EXPECT_EQ(Heading(), u"笑话 1");
+  EXPECT_FALSE(driver_->ShownMessageBox());
+}
+
+TEST_F(JokeReaderStatesTest, WhileTheLoadRunsTheReaderOpensWithoutRemindingAndAfterItDoes) {
+  StartServers();
+  PreparePhone();
+  AddToProfile("\r\n[Network]\r\nTimeoutMs=1500\r\n");
+  StoreLead(10, 4);  // files 1 to 3 of the four come before the lead
+  ASSERT_TRUE(servers_.ArmFault("/xh/xh00000.txt", "stall"));  // the lead never comes
+  Launch();
+  ASSERT_TRUE(driver_->WaitFor([this] { return Requests("/xh/xh00000.txt") == 1; }));
+  OpenReader();
+  driver_->Sync();
+  EXPECT_FALSE(driver_->ShownMessageBox());
+  EXPECT_FALSE(driver_->Invoke([this] { return app_->Jokes.Facts().loaded; }));
+  EXPECT_EQ(ShownJoke().rfind(u"    小刘第一次坐飞机", 0), 0u);
+  // The load ends without its lead: incomplete. The open reader says nothing; the next opening reminds.
+  ASSERT_TRUE(WaitLoaded());
+  driver_->Sync();
+  EXPECT_FALSE(driver_->ShownMessageBox());
+  ASSERT_TRUE(driver_->TapOkButton());
+  ASSERT_TRUE(driver_->WaitFor([this] { return driver_->GetUi().ActiveWindow() == launcher_; }));
+  ASSERT_TRUE(Engine().TapText(u"笑口常开"));
+  auto box = Answer(u"否");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, FromUtf8(kReminder));
+}
+
 TEST_F(JokeReaderStatesTest, AnEmptyListPagesNothingAndTheJumpSaysTheJokesFailedToLoad) {
   StartServers();
   ASSERT_TRUE(servers_.ArmFault("/xh/", "status:404"));
@@ -88,25 +135,36 @@ TEST_F(JokeReaderStatesTest, UpdatingOfflineOnlyOffersTheDial) {
   EXPECT_FALSE(app_->JokeUpdateInProgress);
 }
 
-TEST_F(JokeReaderStatesTest, ScreensAtBothSizes) {
+TEST_F(JokeReaderStatesTest, ScreensAtBothSizesMatchTheirReferences) {
   for (auto [w, h] : {std::pair{240, 320}, std::pair{480, 800}}) {
+    const std::string size = std::to_string(w) + "x" + std::to_string(h);
+    StartServers();
+    // Files 1 to 3 of the four the last lead named load; the lead fails: the reminder shows.
+    StoreLead(10, 4);
+    ASSERT_TRUE(servers_.ArmFault("/xh/xh00000.txt", "status:404"));
     Launch("[Joke]\r\nAutoPrompt=1\r\n", w, h);
     ASSERT_TRUE(WaitLoaded());
-    OpenReader();
+    ASSERT_TRUE(Engine().TapText(u"笑口常开"));
+    auto reminder = driver_->WaitForMessageBox();
+    ASSERT_TRUE(reminder);
+    EXPECT_EQ(reminder->text, FromUtf8(kReminder));
+    EXPECT_TRUE(testing::MatchesReferencePng(driver_->Screenshot(), "joke-reminder-" + size + ".png"));
+    Answer(u"否");
+    ASSERT_TRUE(driver_->WaitForDialog(u"笑口常开"));
     TypeInPageBox(u"28");
     TapControl(CJoke::kJumpId);
     EXPECT_EQ(Heading(), u"笑话 28");
-    const std::string size = std::to_string(w) + "x" + std::to_string(h);
-    EXPECT_TRUE(driver_->SaveScreen("joke-long-" + size + ".png"));
+    EXPECT_TRUE(testing::MatchesReferencePng(driver_->Screenshot(), "joke-long-" + size + ".png"));
     TypeInPageBox(u"99");
     TapControl(CJoke::kJumpId);
     ASSERT_TRUE(driver_->WaitForMessageBox());
-    EXPECT_TRUE(driver_->SaveScreen("joke-jump-error-" + size + ".png"));
+    EXPECT_TRUE(testing::MatchesReferencePng(driver_->Screenshot(), "joke-jump-error-" + size + ".png"));
     driver_->AnswerMessageBox(u"确定");
     TearDown();
     driver_.reset();
     app_.reset();
     device_.reset();
+    std::filesystem::remove_all(dir_.File("phone"));  // the next size starts on a new phone
   }
 }
 

@@ -1,5 +1,9 @@
 // The reader from the launcher's tap over the stand-in jokes (three files of
 // ten): paging, the jump, the last page, closing, sharing and the hint.
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include "JokeReaderFixture.h"
 #include "platform/text/Utf8.h"
 
@@ -120,6 +124,28 @@ TEST_F(JokeReaderTest, SharingHandsTheJokeToTheMessagingProgramWithCurlyQuotes) 
   ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"经邮件发送"}));
   driver_->Sync();
   EXPECT_NE(LaunchLog().find("-service \"ActiveSync\" -to \"\" -body \"    顾客问"), std::string::npos);
+}
+
+TEST_F(JokeReaderTest, AMappedMessagingProgramGetsTheWholeLineAsItsOneArgument) {
+  StartServers();
+  PreparePhone();
+  // The stand-in messaging program writes how many arguments it got, then each in brackets.
+  const std::string received = dir_.File("tmail-args.txt");
+  dir_.Write("tmail.sh", "#!/bin/sh\n{ printf '%s\\n' \"$#\"; for a in \"$@\"; do printf '[%s]' \"$a\"; done; } > \"" +
+                             received + ".part\" && mv \"" + received + ".part\" \"" + received + "\"\n");
+  ASSERT_EQ(chmod(dir_.File("tmail.sh").c_str(), 0755), 0);
+  SetProfileLine("\\Windows\\tmail.exe", "\"" + dir_.File("tmail.sh") + "\"");
+  Launch();
+  ASSERT_TRUE(WaitLoaded());
+  OpenReader();
+  TypeInPageBox(u"7");
+  TapControl(CJoke::kJumpId);
+  ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"经短信发送"}));
+  ASSERT_TRUE(driver_->WaitFor([&] { return std::filesystem::exists(received); }, std::chrono::milliseconds(5000)));
+  EXPECT_EQ(dir_.Read("tmail-args.txt"),
+            "1\n[-service \"SMS\" -to \"\" -body \"    顾客问服务员：“这汤里怎么有只苍蝇？”服务员说：“别喊，大家都想要。\r\n\"]");
+  EXPECT_NE(LaunchLog().find("\\Windows\\tmail.exe\t-service \"SMS\""), std::string::npos);
+  EXPECT_NE(LaunchLog().find("\tstarted\n"), std::string::npos) << LaunchLog();
 }
 
 TEST_F(JokeReaderTest, TheMenuHoldsItsCommandsInOrderWithTheLoginLast) {

@@ -1,55 +1,13 @@
 // "更新笑话" from the reader's menu against the stand-in content server: up to
-// date, new files, a failed lead, and files that all fail.
-#include <filesystem>
-
+// date, new files, a failed lead, files that all fail, and a sync that makes
+// the collection whole.
 #include "JokeReaderFixture.h"
-#include "jokes/JokeJobs.h"
-#include "platform/text/CodePage.h"
 #include "platform/text/Utf8.h"
 
 namespace tarvo {
 namespace {
 
-using namespace std::chrono_literals;
-
-class JokeReaderUpdateTest : public JokeReaderFixture {
- protected:
-  // A copy of the sample data the test may change while the servers run.
-  void ServeSampleCopy() {
-    std::filesystem::copy(TARVO_SERVER_DATA_DIR, data_.Path(), std::filesystem::copy_options::recursive);
-    StartServers(data_.Path());
-  }
-  void ServeLead(int end) {
-    data_.Write("content/xh/xh00000.txt", "[Info]\r\nStep=10\r\nEnd=" + std::to_string(end) + "\r\n");
-  }
-  void ServeFile(int number) {
-    std::string text;
-    for (int i = 0; i < 10; ++i) text += "#新笑话" + std::to_string(number) + "-" + std::to_string(i) + "\r\n";
-    char name[32];
-    std::snprintf(name, sizeof name, "content/xh/xh%05d.txt", number);
-    data_.Write(name, ToCodePage(FromUtf8(text), "GBK"));
-  }
-  size_t Requests(const std::string& target) {
-    size_t count = 0;
-    for (const auto& request : servers_.Requests()) count += request.target == target ? 1 : 0;
-    return count;
-  }
-  bool SyncOver() {
-    return driver_->WaitFor([this] {
-      return !app_->Jobs.IsRunning(kJokeSyncJob) && !driver_->GetUi().IsWaitCursor();
-    });
-  }
-  int Count() { return driver_->Invoke([this] { return app_->Jokes.Facts().count; }); }
-  void Update() { ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"更新笑话"})); }
-  void OpenLoadedReader() {
-    ASSERT_TRUE(WaitLoaded());
-    OpenReader();
-    driver_->Sync();
-    ASSERT_FALSE(driver_->ShownMessageBox());
-  }
-
-  testing::TempDir data_;
-};
+class JokeReaderUpdateTest : public JokeReaderFixture {};
 
 TEST_F(JokeReaderUpdateTest, UpToDateThenThreeNewFilesAreCountedAndShown) {
   ServeSampleCopy();
@@ -108,6 +66,32 @@ TEST_F(JokeReaderUpdateTest, NewFilesThatAllFailSayNothingAndLeaveNoFile) {
   EXPECT_EQ(Count(), 30);
   EXPECT_FALSE(device_->Files().FileExists(u"\\Program Files\\Tarvo\\xh\\xh00004.txt"));
   EXPECT_FALSE(device_->Files().FileExists(u"\\Program Files\\Tarvo\\xh\\xh00005.txt"));
+}
+
+TEST_F(JokeReaderUpdateTest, ASyncThatMakesTheCollectionWholeEndsTheReminder) {
+  ServeSampleCopy();
+  StoreLead(10, 4);  // the load finds three of four files
+  ASSERT_TRUE(servers_.ArmFault("/xh/xh00000.txt", "status:404", 2));  // both of the load's tries at the lead
+  Launch();
+  ASSERT_TRUE(WaitLoaded());
+  ASSERT_TRUE(Engine().TapText(u"笑口常开"));
+  auto box = Answer(u"否");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, u"笑话更新失败，请在成功连网时点击“选项”中的“更新笑话”。\n是否不再显示此提醒？");
+  ASSERT_TRUE(driver_->WaitForDialog(u"笑口常开"));
+  ServeLead(4);
+  ServeFile(4);
+  Update();
+  box = Answer(u"确定");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, u"成功更新 10 个笑话");
+  ASSERT_TRUE(SyncOver());
+  ASSERT_TRUE(driver_->TapOkButton());
+  ASSERT_TRUE(driver_->WaitFor([this] { return driver_->GetUi().ActiveWindow() == launcher_; }));
+  OpenReader();
+  driver_->Sync();
+  EXPECT_FALSE(driver_->ShownMessageBox());
+  EXPECT_EQ(Count(), 40);
 }
 
 }  // namespace

@@ -83,6 +83,42 @@ TEST(JokeCollectionIndex, FixIndexTakesAnIndexOutsideAListToTheStart) {
   EXPECT_FALSE(store.FixIndex());
 }
 
+TEST(JokeCollectionPages, TurnsStopAtBothEndsAndAnEmptyListTurnsNothing) {
+  JokeCollection store;
+  EXPECT_EQ(store.TurnPage(1), PageTurn::Nothing);
+  EXPECT_EQ(store.TurnPage(-1), PageTurn::Nothing);
+  store.AddFile(1, u"a", Jokes(u"a", 2));
+  store.SetReaderOpen(true);
+  EXPECT_EQ(store.TurnPage(-1), PageTurn::AtFirstPage);
+  EXPECT_EQ(store.TurnPage(1), PageTurn::Turned);
+  EXPECT_EQ(store.Index(), 1);
+  EXPECT_EQ(store.LastRead(), 2);
+  EXPECT_EQ(store.TurnPage(1), PageTurn::AtLastPage);
+  EXPECT_EQ(store.Index(), 1);
+  EXPECT_EQ(store.TurnPage(-1), PageTurn::Turned);
+  EXPECT_EQ(store.Index(), 0);
+  // Beyond the end: forward asks about the last page, back does nothing.
+  store.SetIndex(7);
+  EXPECT_EQ(store.TurnPage(1), PageTurn::AtLastPage);
+  EXPECT_EQ(store.TurnPage(-1), PageTurn::Nothing);
+  EXPECT_EQ(store.Index(), 7);
+}
+
+TEST(JokeCollectionPages, ATurnAfterFilesWentInFrontStartsFromTheJokeShown) {
+  JokeCollection store;
+  store.AddFile(3, u"c", Jokes(u"c", 5));
+  store.SetReaderOpen(true);
+  store.SetIndex(2);
+  store.AddFile(1, u"a", Jokes(u"a", 5));
+  EXPECT_EQ(store.TurnPage(1), PageTurn::Turned);
+  JokePage page = store.CurrentPage();
+  EXPECT_EQ(page.index, 8);
+  EXPECT_EQ(page.lastRead, 9);
+  EXPECT_EQ(page.joke, u"c-3");
+  store.SetIndex(20);
+  EXPECT_EQ(store.CurrentPage().joke, std::nullopt);
+}
+
 TEST(JokeCollectionEvents, ListenersHearGrowthTheFirstFileAndTheEnd) {
   std::vector<JokeCollection::Task> queued;
   JokeCollection store([&queued](JokeCollection::Task task) { queued.push_back(std::move(task)); });

@@ -105,11 +105,10 @@ void CJoke::Layout() {
 }
 
 void CJoke::ShowCurrent() {
-  const JokeFacts facts = app_.Jokes.Facts();
-  shownNumber_ = facts.lastRead;
+  const JokePage page = app_.Jokes.CurrentPage();
+  shownNumber_ = page.lastRead;
   heading_.SetText(Format(kJokeHeading, shownNumber_));
-  auto joke = app_.Jokes.JokeAt(facts.index);
-  const WString text = joke.value_or(WString());
+  const WString text = page.joke.value_or(WString());
   if (text != text_.Text()) text_.SetWindowText(text);
   Invalidate();
 }
@@ -137,25 +136,21 @@ void CJoke::OnFirstFile() {
 }
 
 void CJoke::NextJoke() {
-  const JokeFacts facts = app_.Jokes.Facts();
-  if (facts.count == 0) return;
-  if (facts.index >= 0 && facts.index < facts.count - 1) {
-    app_.Jokes.SetIndex(facts.index + 1);
-    ShowCurrent();
-  } else if (facts.index >= facts.count - 1) {
-    if (ui::MessageBox(this, kJokeLastPage, u"Tarvo", ui::kMbYesNo | ui::kMbIconQuestion) == ui::kIdYes)
-      UpdateJokes();
+  switch (app_.Jokes.TurnPage(1)) {
+    case PageTurn::Turned: ShowCurrent(); break;
+    case PageTurn::AtLastPage:
+      if (ui::MessageBox(this, kJokeLastPage, u"Tarvo", ui::kMbYesNo | ui::kMbIconQuestion) == ui::kIdYes)
+        UpdateJokes();
+      break;
+    default: break;
   }
 }
 
 void CJoke::PreviousJoke() {
-  const JokeFacts facts = app_.Jokes.Facts();
-  if (facts.count == 0) return;
-  if (facts.index >= 1 && facts.index < facts.count) {
-    app_.Jokes.SetIndex(facts.index - 1);
-    ShowCurrent();
-  } else if (facts.index == 0) {
-    ui::MessageBox(this, kJokeFirstPage, u"Tarvo", ui::kMbOk);
+  switch (app_.Jokes.TurnPage(-1)) {
+    case PageTurn::Turned: ShowCurrent(); break;
+    case PageTurn::AtFirstPage: ui::MessageBox(this, kJokeFirstPage, u"Tarvo", ui::kMbOk); break;
+    default: break;
   }
 }
 

@@ -10,9 +10,12 @@ int CEditEx::PagingWidth() const {
   return HasScrollBar() ? width - GetUi().ScrollBarWidth() : width;
 }
 
+// The bar lies inside the frame, where the edit itself takes a press as scrolling.
+bool CEditEx::OnScrollBar(ui::Point point) const { return HasScrollBar() && point.x >= TextRect().right; }
+
 void CEditEx::OnPenDown(ui::Point point) {
   moves_ = 0;
-  pressOnScrollBar_ = point.x >= PagingWidth();
+  pressOnScrollBar_ = OnScrollBar(point);
   ui::Edit::OnPenDown(point);
 }
 
@@ -28,9 +31,8 @@ void CEditEx::OnPenUp(ui::Point point) {
   const bool onScrollBar = pressOnScrollBar_;
   pressOnScrollBar_ = false;
   // A tap on the scroll bar only scrolls.
-  if (moves >= 2 || onScrollBar) return;
+  if (moves >= 2 || onScrollBar || OnScrollBar(point)) return;
   const int width = PagingWidth();
-  if (point.x >= width) return;
   uint32_t message = 0;
   if (point.x < width / 2 - 1) message = kPreviousPageMessage;
   else if (point.x >= width / 2 + 1) message = kNextPageMessage;

@@ -21,6 +21,7 @@ class CEditEx : public ui::Edit {
 
  private:
   int PagingWidth() const;
+  bool OnScrollBar(ui::Point point) const;
 
   int moves_ = 0;
   bool pressOnScrollBar_ = false;

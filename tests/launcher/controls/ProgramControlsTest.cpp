@@ -109,6 +109,22 @@ TEST_F(PageTaps, OneMoveStillTurnsButTwoMovesDoNot) {
   EXPECT_EQ(Messages().back(), CEditEx::kNextPageMessage);
 }
 
+TEST_F(PageTaps, WithTheScrollBarTheHalvesLeaveItOutAndATapOnItOnlyScrolls) {
+  auto& d = edit_.driver;
+  d.Invoke([&] { edit_.control->SetWindowText(WString(600, u'长')); });
+  const int bar = d.Invoke([&] { return d.GetUi().ScrollBarWidth(); });
+  const int w = 200 - bar;
+  d.Tap(edit_.At(w / 2 - 2, 50));
+  d.Tap(edit_.At(w / 2 - 1, 50));  // the middle of the width left of the bar
+  d.Tap(edit_.At(w / 2, 50));
+  d.Tap(edit_.At(w / 2 + 1, 50));
+  EXPECT_EQ(Messages(), (std::vector<uint32_t>{CEditEx::kPreviousPageMessage, CEditEx::kNextPageMessage}));
+  // The bar lies inside the two-pixel frame: from 200 - 2 - bar to the right edge nothing turns.
+  for (int x = 200 - 2 - bar; x < 200; ++x) d.Tap(edit_.At(x, 190));
+  EXPECT_EQ(Messages().size(), 2u);
+  EXPECT_GT(d.Invoke([&] { return edit_.control->FirstVisibleLine(); }), 0);
+}
+
 // --- CSkinButton ---------------------------------------------------------------
 
 ui::Canvas Face(ui::Color color) { return ui::Canvas(20, 10, ui::PixelFormat::Rgba, 0xFF000000 | color); }
