@@ -235,7 +235,7 @@ void CTimeSync::StartReading() {
   DeviceClock* clock = &device.Clock();  // the device outlives every screen
   const int silenceLimit = timings_.silenceLimit;
   const int generation = reader_->Generation() + 1;
-  reader_->Start([=](ui::BackgroundAction::Context& context) {
+  reader_->Start([=, this](ui::BackgroundAction::Context& context) {
     GpsReadOptions options;
     options.silenceLimit = silenceLimit;
     options.onTime = [&context, generation, this](const SystemTime& local) {

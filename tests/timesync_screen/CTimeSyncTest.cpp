@@ -560,8 +560,9 @@ TEST_P(TimeSyncLooks, EveryControlFitsItsText) {
       EXPECT_LE(r.bottom, client.bottom) << child->Id();
       const bool boxed = std::string(child->ControlKind()) == "button" || std::string(child->ControlKind()) == "check";
       const int room = r.Width() - (boxed ? 8 : 0) - (std::string(child->ControlKind()) == "check" ? r.Height() : 0);
-      if (!child->Text().empty() && std::string(child->ControlKind()) != "group")
+      if (!child->Text().empty() && std::string(child->ControlKind()) != "group") {
         EXPECT_LE(child->GetFont().TextWidth(child->Text()), room) << ToUtf8(child->Text());
+      }
     }
   });
 }

@@ -164,7 +164,10 @@ bool CSokuSeriesVideo::OnTapAndHold(ui::Point point) {
   if (PersonVariety() || PersonTv()) return false;
   EndPress();
   Select(point);
-  ui::TrackPopupMenu(GetUi(), {ui::MenuItem{u"下载", kDownloadCommand}}, ToScreen(point), this);
+  ui::MenuItem download;
+  download.caption = u"下载";
+  download.command = kDownloadCommand;
+  ui::TrackPopupMenu(GetUi(), {download}, ToScreen(point), this);
   return true;
 }
 

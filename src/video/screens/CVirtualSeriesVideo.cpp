@@ -145,7 +145,10 @@ bool CVirtualSeriesVideo::OnTapAndHold(ui::Point point) {
   if (item < 0) return true;
   selected_ = item;
   Invalidate();
-  ui::TrackPopupMenu(GetUi(), {ui::MenuItem{u"下载", kDownloadId}}, ToScreen(point), this);
+  ui::MenuItem download;
+  download.caption = u"下载";
+  download.command = kDownloadId;
+  ui::TrackPopupMenu(GetUi(), {download}, ToScreen(point), this);
   return true;
 }
 
