@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "SeriesDragFrames.h"
 #include "app/shell/TarvoApp.h"
 #include "platform/device/Device.h"
 #include "platform/text/Utf8.h"
@@ -17,10 +18,6 @@
 
 namespace tarvo {
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 // Two series of four labelled groups, 250 episodes each: 2,000 cells.
 std::vector<soku::SokuSeries> SeriesOf(int cells) {
@@ -63,25 +60,10 @@ double DragFrame(int cellChars, int frames, size_t& cells) {
                                  video::VideoServers::ForDevice(device->Profile()), cellChars);
   series.CreateModeless();
   ui.ProcessPending();
-  ui.RenderScreen();
   cells = series.Layout().items.size();
-  series.OnPenDown({200, 400});
-  clock.Advance(100);  // past the delay after which a move drags
-  int y = 400;
-  int direction = -6;
-  std::vector<double> times;
-  for (int frame = 0; frame < frames; ++frame) {
-    y += direction;
-    if (y < 300 || y > 500) direction = -direction;
-    const auto start = Clock::now();
-    series.OnPenMove({200, y});
-    ui.RenderScreen();
-    times.push_back(Ms(Clock::now() - start));
-  }
-  series.OnPenUp({200, y});
-  std::sort(times.begin(), times.end());
+  const double median = bench::MedianDragFrame(ui, clock, series, frames);
   std::filesystem::remove_all(folder);
-  return times[times.size() / 2];
+  return median;
 }
 
 }  // namespace

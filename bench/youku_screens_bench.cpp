@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "SeriesDragFrames.h"
 #include "StandInServers.h"
 #include "app/shell/TarvoApp.h"
 #include "platform/device/Device.h"
@@ -149,24 +150,9 @@ double SeriesDragFrame(int episodes, int frames) {
                              video::VideoServers::ForDevice(device->Profile()));
   series.CreateModeless();
   ui.ProcessPending();
-  ui.RenderScreen();
-  series.OnPenDown({200, 400});
-  clock.Advance(100);  // past the delay after which a move drags
-  int y = 400;
-  int direction = -6;
-  std::vector<double> times;
-  for (int frame = 0; frame < frames; ++frame) {
-    y += direction;
-    if (y < 300 || y > 500) direction = -direction;
-    const auto start = Clock::now();
-    series.OnPenMove({200, y});
-    ui.RenderScreen();
-    times.push_back(Ms(Clock::now() - start));
-  }
-  series.OnPenUp({200, y});
-  std::sort(times.begin(), times.end());
+  const double median = bench::MedianDragFrame(ui, clock, series, frames);
   std::filesystem::remove_all(folder);
-  return times[times.size() / 2];
+  return median;
 }
 
 }  // namespace

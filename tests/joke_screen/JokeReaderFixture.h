@@ -108,6 +108,13 @@ class JokeReaderFixture : public ::testing::Test {
     ASSERT_TRUE(Engine().TapText(u"笑口常开")) << "no launcher item";
     ASSERT_TRUE(driver_->WaitForDialog(u"笑口常开"));
   }
+  // Starts the launcher with the default configuration, waits for the jokes
+  // and opens the reader.
+  void LaunchAndOpenReader() {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_TRUE(WaitLoaded());
+    ASSERT_NO_FATAL_FAILURE(OpenReader());
+  }
   CJoke* Reader() {
     return driver_->Invoke([this] { return dynamic_cast<CJoke*>(driver_->GetUi().ActiveWindow()); });
   }

@@ -53,15 +53,17 @@ class JokeReaderLayoutTest : public JokeReaderFixture {
     EXPECT_EQ(ControlRect(CJoke::kPageId), (Rect{client.left + 100, rowTop, client.right - 50, bottom}));
     EXPECT_EQ(ControlRect(CJoke::kJumpId), (Rect{client.right - 45, rowTop, client.right, bottom}));
   }
+  // The reader open on the long joke, its scroll bar shown.
+  void OpenOnLongJoke() {
+    ASSERT_NO_FATAL_FAILURE(LaunchAndOpenReader());
+    ASSERT_NO_FATAL_FAILURE(ShowLongJoke());
+    ASSERT_TRUE(TextOverflows());
+  }
   Rect WorkArea() { return driver_->Invoke([this] { return driver_->GetUi().Frame().WorkArea(); }); }
 };
 
 TEST_F(JokeReaderLayoutTest, WithTheScrollBarShownTheHalvesDivideTheWidthLeftOfIt) {
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
-  ShowLongJoke();
-  ASSERT_TRUE(TextOverflows());
+  ASSERT_NO_FATAL_FAILURE(OpenOnLongJoke());
   const Rect text = TextRect();
   const int w = text.Width() - ScrollBarWidth();
   const int y = text.top + 10;
@@ -78,11 +80,7 @@ TEST_F(JokeReaderLayoutTest, WithTheScrollBarShownTheHalvesDivideTheWidthLeftOfI
 }
 
 TEST_F(JokeReaderLayoutTest, ATapOnTheScrollBarOnlyScrolls) {
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
-  ShowLongJoke();
-  ASSERT_TRUE(TextOverflows());
+  ASSERT_NO_FATAL_FAILURE(OpenOnLongJoke());
   const Rect text = TextRect();
   const int bar = ScrollBarWidth();
   // The bar runs along the right edge inside the area's two-pixel frame;
@@ -101,9 +99,7 @@ TEST_F(JokeReaderLayoutTest, ATapOnTheScrollBarOnlyScrolls) {
 }
 
 TEST_F(JokeReaderLayoutTest, ADragOfTwoMovesTurnsNoPageAndOneMoveCountsAsATapWhereItEnds) {
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
+  ASSERT_NO_FATAL_FAILURE(LaunchAndOpenReader());
   const Rect text = TextRect();
   const int y = text.top + 20;
   const Point left{text.left + 20, y}, right{text.left + text.Width() - 20, y};
@@ -139,9 +135,7 @@ TEST_F(JokeReaderLayoutTest, ADragOfTwoMovesTurnsNoPageAndOneMoveCountsAsATapWhe
 }
 
 TEST_F(JokeReaderLayoutTest, TurningTheScreenLaysTheReaderOutAgain) {
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
+  ASSERT_NO_FATAL_FAILURE(LaunchAndOpenReader());
   ExpectLayout(240, ReaderRect(), ReaderRect().bottom);
   driver_->Invoke([this] { driver_->GetUi().Rotate(); });
   driver_->Sync();
@@ -163,9 +157,7 @@ TEST_F(JokeReaderLayoutTest, TurningTheScreenLaysTheReaderOutAgain) {
 }
 
 TEST_F(JokeReaderLayoutTest, ARaisedInputPanelLiftsTheRowsAndTheyGoBackWhenItIsLowered) {
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
+  ASSERT_NO_FATAL_FAILURE(LaunchAndOpenReader());
   const Rect client = ReaderRect();
   // The input-panel button sits in the middle of the bottom bar.
   const Rect bar = driver_->Invoke([this] {

@@ -40,9 +40,7 @@ TEST_F(JokeReaderStatesTest, AnIncompleteLoadRemindsUntilYesIsAnswered) {
 }
 
 TEST_F(JokeReaderStatesTest, ACompleteLoadDoesNotRemind) {
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
+  ASSERT_NO_FATAL_FAILURE(LaunchAndOpenReader());
   driver_->Sync();
   EXPECT_FALSE(driver_->ShownMessageBox());
 }

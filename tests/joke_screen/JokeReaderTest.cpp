@@ -12,12 +12,19 @@ namespace {
 
 using ui::Point;
 
-class JokeReaderTest : public JokeReaderFixture {};
+class JokeReaderTest : public JokeReaderFixture {
+ protected:
+  // Opens the reader, goes to joke 7 and shares it by "经短信发送".
+  void ShareJokeSevenBySms() {
+    ASSERT_NO_FATAL_FAILURE(LaunchAndOpenReader());
+    TypeInPageBox(u"7");
+    TapControl(CJoke::kJumpId);
+    ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"经短信发送"}));
+  }
+};
 
 TEST_F(JokeReaderTest, ButtonsAndTheHalvesOfTheTextTurnPages) {
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
+  ASSERT_NO_FATAL_FAILURE(LaunchAndOpenReader());
   EXPECT_EQ(Heading(), u"笑话 1");
   EXPECT_EQ(ShownJoke().rfind(u"    小刘第一次坐飞机", 0), 0u);
   TapControl(CJoke::kNextId);
@@ -49,9 +56,7 @@ TEST_F(JokeReaderTest, ButtonsAndTheHalvesOfTheTextTurnPages) {
 }
 
 TEST_F(JokeReaderTest, AJumpOutsideOneToCountIsRefusedAndAGoodNumberGoesThereByEnter) {
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
+  ASSERT_NO_FATAL_FAILURE(LaunchAndOpenReader());
   for (WStringView typed : {u"0", u"31", u"abc", u"100000000001"}) {
     TypeInPageBox(typed);
     TapControl(CJoke::kJumpId);
@@ -70,9 +75,7 @@ TEST_F(JokeReaderTest, AJumpOutsideOneToCountIsRefusedAndAGoodNumberGoesThereByE
 }
 
 TEST_F(JokeReaderTest, AtTheLastPageNoStaysAndYesSaysTheJokesAreUpToDate) {
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
+  ASSERT_NO_FATAL_FAILURE(LaunchAndOpenReader());
   TypeInPageBox(u"30");
   TapControl(CJoke::kJumpId);
   TapControl(CJoke::kNextId);
@@ -89,9 +92,7 @@ TEST_F(JokeReaderTest, AtTheLastPageNoStaysAndYesSaysTheJokesAreUpToDate) {
 }
 
 TEST_F(JokeReaderTest, EveryWayOfClosingWritesLastPage) {
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
+  ASSERT_NO_FATAL_FAILURE(LaunchAndOpenReader());
   TapControl(CJoke::kNextId);
   TapControl(CJoke::kNextId);
   ASSERT_TRUE(driver_->TapOkButton());
@@ -107,12 +108,7 @@ TEST_F(JokeReaderTest, EveryWayOfClosingWritesLastPage) {
 }
 
 TEST_F(JokeReaderTest, SharingHandsTheJokeToTheMessagingProgramWithCurlyQuotes) {
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
-  TypeInPageBox(u"7");
-  TapControl(CJoke::kJumpId);
-  ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"经短信发送"}));
+  ASSERT_NO_FATAL_FAILURE(ShareJokeSevenBySms());
   driver_->Sync();
   const std::string log = LaunchLog();
   EXPECT_NE(log.find("\\Windows\\tmail.exe\t-service \"SMS\" -to \"\" -body \"    顾客问服务员：“这汤里怎么有只苍蝇？”"
@@ -135,12 +131,7 @@ TEST_F(JokeReaderTest, AMappedMessagingProgramGetsTheWholeLineAsItsOneArgument) 
                              received + ".part\" && mv \"" + received + ".part\" \"" + received + "\"\n");
   ASSERT_EQ(chmod(dir_.File("tmail.sh").c_str(), 0755), 0);
   SetProfileLine("\\Windows\\tmail.exe", "\"" + dir_.File("tmail.sh") + "\"");
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
-  TypeInPageBox(u"7");
-  TapControl(CJoke::kJumpId);
-  ASSERT_TRUE(driver_->PickMenuItem({u"选项", u"经短信发送"}));
+  ASSERT_NO_FATAL_FAILURE(ShareJokeSevenBySms());
   ASSERT_TRUE(driver_->WaitFor([&] { return std::filesystem::exists(received); }, std::chrono::milliseconds(5000)));
   EXPECT_EQ(dir_.Read("tmail-args.txt"),
             "1\n[-service \"SMS\" -to \"\" -body \"    顾客问服务员：“这汤里怎么有只苍蝇？”服务员说：“别喊，大家都想要。\r\n\"]");
@@ -149,9 +140,7 @@ TEST_F(JokeReaderTest, AMappedMessagingProgramGetsTheWholeLineAsItsOneArgument) 
 }
 
 TEST_F(JokeReaderTest, TheMenuHoldsItsCommandsInOrderWithTheLoginLast) {
-  Launch();
-  ASSERT_TRUE(WaitLoaded());
-  OpenReader();
+  ASSERT_NO_FATAL_FAILURE(LaunchAndOpenReader());
   EXPECT_EQ(driver_->SoftKeys(), (std::vector<WString>{u"选项", u"选项/经短信发送", u"选项/经邮件发送",
                                                        u"选项/更新笑话", u"选项/帮助", u"选项/登录"}));
 }

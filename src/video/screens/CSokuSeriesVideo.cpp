@@ -164,10 +164,7 @@ bool CSokuSeriesVideo::OnTapAndHold(ui::Point point) {
   if (PersonVariety() || PersonTv()) return false;
   EndPress();
   Select(point);
-  ui::MenuItem download;
-  download.caption = u"下载";
-  download.command = kDownloadCommand;
-  ui::TrackPopupMenu(GetUi(), {download}, ToScreen(point), this);
+  ShowDownloadMenu(point, kDownloadCommand);
   return true;
 }
 

@@ -145,11 +145,15 @@ bool CVirtualSeriesVideo::OnTapAndHold(ui::Point point) {
   if (item < 0) return true;
   selected_ = item;
   Invalidate();
+  ShowDownloadMenu(point, kDownloadId);
+  return true;
+}
+
+void CVirtualSeriesVideo::ShowDownloadMenu(ui::Point client, int command) {
   ui::MenuItem download;
   download.caption = u"下载";
-  download.command = kDownloadId;
-  ui::TrackPopupMenu(GetUi(), {download}, ToScreen(point), this);
-  return true;
+  download.command = command;
+  ui::TrackPopupMenu(GetUi(), {download}, ToScreen(client), this);
 }
 
 void CVirtualSeriesVideo::Play(int item) {

@@ -73,6 +73,8 @@ class CVirtualSeriesVideo : public CVirtualDialog {
   virtual void OnCellTap(ui::Point client);
   // Ends the press: the release that follows is not a tap.
   void EndPress();
+  // The tap-and-hold menu: "下载", sending command to this screen.
+  void ShowDownloadMenu(ui::Point client, int command);
   // The item of the cell under a client point, or -1.
   int ItemAt(ui::Point client) const;
   // The index in Cells() of the item cell under a client point, or -1.
